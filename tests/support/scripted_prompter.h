@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/prompter.h"
+
+#include <QQueue>
+#include <QStringList>
+
+// A prompter for tests: records every text it is shown (with its kind) and plays back the
+// answers queued beforehand. A question with no queued answer is answered No; an input box
+// with no queued answer is cancelled.
+class ScriptedPrompter final : public Prompter
+{
+public:
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    // "info: text", "question: text", "warning: text", "input: prompt", "beep", ...
+    QStringList log;
+    QQueue<bool> answers;
+    QQueue<std::optional<QString>> inputs;
+    QQueue<std::optional<QString>> files;
+    QQueue<std::optional<QColor>> colors;
+    QQueue<std::optional<QFont>> fonts;
+
+    // The logged texts of one kind ("info", "question", "warning"), in order.
+    QStringList texts(const QString &kind) const;
+    int beeps() const;
+
+    void information(const QString &text) override;
+    bool question(const QString &text) override;
+    void warning(const QString &text) override;
+    std::optional<QString> input(const QString &caption, const QString &prompt,
+                                 const QString &initial) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
+                                          const QString &filter) override;
+    std::optional<QString> chooseSaveFile(const QString &caption, const QString &dir,
+                                          const QString &filter) override;
+    void beep() override;
+    void setBusy(bool busy) override;
+
+private:
+    Prompter *m_previous = nullptr;
+};
