@@ -202,7 +202,7 @@ void TMIRAVO::buildHeader()
     DTP1->setObjectName(QStringLiteral("DTP1"));
     DTP1->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
     DTP1->setCalendarPopup(true);
-    DTP1->setGeometry(336, 86, 118, kFieldHeight + 2);
+    DTP1->setGeometry(336, 86, 120, kFieldHeight + 2);
     Path = placeLabel(client, QStringLiteral("DataPath = "), 456, 88, 160);
 
     placeLabel(client, QStringLiteral("〒"), 44, 110);
