@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -248,4 +249,15 @@ TEST_F(MainWindowTest, CloseBoxClosesAnEmptySlipAtOnce)
     auto window = showWindow();
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(MainWindowTest, AnUnreadableSettingsFileIsReportedAndStartUpGoesOn)
+{
+    QDir(dir.path()).mkdir("PRINT.INI");
+    TMIRAVO window;
+    ASSERT_FALSE(prompter.texts("warning").isEmpty());
+    EXPECT_TRUE(prompter.texts("warning").first().contains("PRINT.INI"));
+    // The later steps still ran.
+    EXPECT_EQ(window.SG1Cells->cell(0, 30), "30");
+    EXPECT_EQ(window.panelText(5), "MIRAVO");
 }
