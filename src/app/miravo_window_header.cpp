@@ -3,6 +3,7 @@
 #include "miravo_window.h"
 
 #include "common/sjis.h"
+#include "files/file_browser_panel.h"
 #include "slip/item_grid_view.h"
 
 #include <QAbstractSpinBox>
@@ -11,6 +12,8 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -31,6 +34,10 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
 
     switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (widget == Path)
+            SpeedButton3Click();
+        break;
     case QEvent::KeyPress:
         // The window sees every key of its controls before they do.
         if (widget == QApplication::focusWidget() && widget->window() == this &&
@@ -164,4 +171,15 @@ SlipHeader TMIRAVO::slipHeader() const
     header.Kigen = Kigen->currentText();
     header.NameX = NameX->currentText();
     return header;
+}
+
+void TMIRAVO::SpeedButton3Click()
+{
+    if (Panel1->isVisible()) {
+        Panel1->hide();
+        return;
+    }
+    Panel1->raise();
+    Panel1->show();
+    Panel1->FileListBox1->setFocus();
 }

@@ -1,4 +1,5 @@
 #include "app/miravo_window.h"
+#include "files/file_browser_panel.h"
 #include "common/clock.h"
 #include "common/sjis.h"
 #include "slip/item_grid_view.h"
@@ -260,4 +261,31 @@ TEST_F(MainWindowTest, AnUnreadableSettingsFileIsReportedAndStartUpGoesOn)
     // The later steps still ran.
     EXPECT_EQ(window.SG1Cells->cell(0, 30), "30");
     EXPECT_EQ(window.panelText(5), "MIRAVO");
+}
+
+TEST_F(MainWindowTest, ClosingReportsAFailedWriteOnceAndStillCloses)
+{
+    auto window = showWindow();
+    // A folder in the place of a settings file makes its write fail.
+    QDir(dir.path()).mkdir("FOLDER.INI");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompter.log, QStringList{"warning: 設定ファイルは保存できませんでした。\r\n"});
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheSettingsFiles)
+{
+    auto window = showWindow();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(dir.exists("FOLDER.INI"));
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(MainWindowTest, TheFileCommandTogglesThePanel)
+{
+    auto window = showWindow();
+    window->SpeedButton3Click();
+    EXPECT_TRUE(window->Panel1->isVisible());
+    EXPECT_TRUE(window->Path->text().startsWith("DataPath = "));
+    window->SpeedButton3Click();
+    EXPECT_FALSE(window->Panel1->isVisible());
 }
