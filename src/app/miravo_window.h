@@ -205,6 +205,7 @@ private:
     // Header behaviour.
     bool handleFormKey(QWidget *target, QKeyEvent *event);
     void moveFocusInHeader(QWidget *from, bool backwards);
+    void jumpInItemGrid(bool home);
     void setFocusBackground(QWidget *field, bool focused);
 
     // Shutdown: asks what the exit command asks; true when the window may close.

@@ -289,3 +289,21 @@ TEST_F(MainWindowTest, TheFileCommandTogglesThePanel)
     window->SpeedButton3Click();
     EXPECT_FALSE(window->Panel1->isVisible());
 }
+
+TEST_F(MainWindowTest, HomeAndEndJumpToTheItemGridFromAnyField)
+{
+    auto window = showWindow();
+    struct Case
+    {
+        Qt::Key key;
+        int column;
+        int row;
+    };
+    for (const Case &c : {Case{Qt::Key_Home, 1, 1}, Case{Qt::Key_End, 8, 30}}) {
+        window->ADD1->setFocus();
+        QTest::keyClick(window->ADD1, c.key);
+        EXPECT_EQ(QApplication::focusWidget(), window->SG1);
+        EXPECT_EQ(window->SG1->col(), c.column);
+        EXPECT_EQ(window->SG1->row(), c.row);
+    }
+}
