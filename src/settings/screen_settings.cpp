@@ -204,6 +204,7 @@ void SET2_YOMIKOMI(ScreenSettings &settings)
     settings.left = 0;
     settings.partsAutoOpen = true;
     settings.partsInsertMode = true;
+    settings.keys = MainMenuKeys();
     settings.categoryBarLayout = categoryBarLayoutAtStartup();
 
     const QString path = programFile(set2File);

@@ -38,7 +38,8 @@ struct ScreenSettings
 };
 
 // Reads SET2.INI into the settings. Resets first what the file's reader has always reset
-// (display colours, MARUME "0", position 0/0, both parts-list modes on), then applies each
+// (display colours, MARUME "0", position 0/0, both parts-list modes on, the design
+// shortcuts without function keys and empty label hints), then applies each
 // line. A missing file leaves those initial values. A value that is not a valid number is
 // skipped and the rest of the file is still read. Also takes "[分類幅]=" through INI_IN.
 // Throws IoError when the file exists but cannot be read.
