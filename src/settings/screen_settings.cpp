@@ -102,8 +102,8 @@ QList<Rule> set2Rules()
         {QStringLiteral("[固定Font]="), colourBytes, colour(&DisplayColours::itemFixedText)},
         {QStringLiteral("[DATA_PATH]="), 500,
          [](ScreenSettings &s, const QString &v) {
-             // A network share cannot be reached at start-up in time; begin on the local
-             // drive instead.
+             // A folder on a network share may be unreachable at the next start; begin on
+             // the local drive rather than wait for it.
              const QString folder = v.contains(QLatin1String("\\\\")) ? QStringLiteral("c:\\") : v;
              if (!folder.isEmpty())
                  s.dataPath = folder;
