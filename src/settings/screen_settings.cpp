@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cstdlib>
 #include <functional>
 #include <optional>
 
