@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/main_menu.h"
+#include "settings/screen_settings.h"
+#include "slip/calculation.h"
 #include "slip/slip_header.h"
 
 #include <QButtonGroup>
@@ -7,6 +10,7 @@
 #include <QMainWindow>
 #include <QVector>
 
+class ChoiceListBox;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
@@ -56,14 +60,14 @@ public:
     QLineEdit *NAME1 = nullptr;
     QLineEdit *NAME2 = nullptr;
     QLineEdit *Tel = nullptr;
-    QComboBox *KEISYOU = nullptr;
+    ChoiceListBox *KEISYOU = nullptr;
     QLineEdit *YUBIN = nullptr;
     QLineEdit *ADD1 = nullptr;
     QLineEdit *ADD_2 = nullptr;
     QDateTimeEdit *DTP1 = nullptr;
     QLineEdit *Bangou = nullptr;
     QLineEdit *TITLE = nullptr;
-    QComboBox *Tanto = nullptr;
+    ChoiceListBox *Tanto = nullptr;
     QCheckBox *DATE_CHECK = nullptr;
     QLabel *Label6 = nullptr; // the label of TITLE
     QLabel *Path = nullptr;
@@ -89,9 +93,9 @@ public:
     QLineEdit *TOTALKIN = nullptr;
 
     // --- Hidden fields ------------------------------------------------------------------
-    QComboBox *Nouki = nullptr;
-    QComboBox *Basyo = nullptr;
-    QComboBox *Kigen = nullptr;
+    ChoiceListBox *Nouki = nullptr;
+    ChoiceListBox *Basyo = nullptr;
+    ChoiceListBox *Kigen = nullptr;
     QComboBox *NameX = nullptr;
     QLineEdit *Add = nullptr;
     QLineEdit *Add2 = nullptr;
@@ -124,16 +128,18 @@ public:
     void setPanelText(int panel, const QString &text);
 
     // --- Program-wide state -------------------------------------------------------------
-    int roundingMode = 0;        // 0 truncate, 1 round up, 2 round half up
-    bool zeroPrint = false;      // zero values are kept and printed
-    bool profitRateMode = false; // column 11 shows the profit rate instead of the cost rate
+    // Rounding mode, zero-print flag and rate display live in calc.settings; the totals of
+    // the last recalculation in calc.totals.
+    Calculation calc;
+    // How the user left the window: positions, colours, function keys (SET2.INI).
+    ScreenSettings screenSettings;
     bool newNumber = false;      // the slip number shown was just issued
     bool closeAfterSave = false; // the exit command asked to close after a save
     bool customerEditMode = false;
     QImage logo;
     int browsePosition = -1;
     int lastUsedRow = 0; // kept by ENDHANTEI for the print commands
-    QColor focusColor{Qt::yellow};
+    QColor focusColor() const;
 
     // The header fields in the order Enter and Tab walk them, before the item grid.
     QList<QWidget *> headerOrder() const;
@@ -151,6 +157,25 @@ public:
     bool FormClose();
     // True when an item row below the title row holds anything; keeps lastUsedRow.
     bool ENDHANTEI();
+
+    // Recalculates the slip and shows the totals.
+    void Keisan();
+
+    // Runs a command of the main menu, the command strip or a function key.
+    void runCommand(MenuCommand command);
+    // The function-key menu of command label 1..12 chose key 0..12 (0: none).
+    void MENU_ITEM(int label, int key);
+
+    // The colour commands ﾌｫｰｶｽ色, ｸﾞﾘｯﾄﾞ色 and 文字色.
+    void SpeedButton2Click();
+    void SpeedButton15Click();
+    void SpeedButton17Click();
+    // Column width sets of the item grid: save/load set 1 or 2, defaults.
+    void saveWidthSet(int set);
+    void loadWidthSet(int set);
+    void SpeedButton22Click();
+    QList<int> itemGridWidths() const;
+    void applyItemGridWidths(const QList<int> &widths, bool sunpou);
 
     // The exit command 終了.
     void SpeedButton4Click();
@@ -178,6 +203,14 @@ private:
     void buildCommandStrip();
     void buildStatusBar();
     void buildOverlays();
+    void buildMenus();
+    void applyColours();
+    void applyScreenSettings();
+    ScreenSettings collectScreenSettings() const;
+    RememberedChoices collectRememberedChoices() const;
+    bool handleShortcut(QKeyEvent *event);
+    void showFunctionKeyMenu(int label);
+    bool handleCommandLabel(QLabel *label, QEvent *event);
     void watchHeaderField(QWidget *field);
 
     // Start-up steps, in their order.

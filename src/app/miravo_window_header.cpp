@@ -4,6 +4,7 @@
 
 #include "common/sjis.h"
 #include "files/file_browser_panel.h"
+#include "master/choice_list_box.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
@@ -38,6 +39,9 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         if (widget == Path)
             SpeedButton3Click();
+        if (auto *label = qobject_cast<QLabel *>(widget);
+            label && commandLabels.contains(label) && handleCommandLabel(label, event))
+            return true;
         break;
     case QEvent::KeyPress:
         // The window sees every key of its controls before they do.
@@ -67,6 +71,8 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
 
 bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
 {
+    if (handleShortcut(event))
+        return true;
     // Home and End take the focus to the item grid from anywhere in the window.
     if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
         jumpInItemGrid(event->key() == Qt::Key_Home);
@@ -123,10 +129,11 @@ void TMIRAVO::moveFocusInHeader(QWidget *from, bool backwards)
 
 void TMIRAVO::setFocusBackground(QWidget *field, bool focused)
 {
-    if (!qobject_cast<QLineEdit *>(field) && !qobject_cast<QComboBox *>(field))
+    // The choice lists colour themselves.
+    if (!qobject_cast<QLineEdit *>(field))
         return;
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, focused ? focusColor : QColor(Qt::white));
+    palette.setColor(QPalette::Base, focused ? focusColor() : QColor(Qt::white));
     field->setPalette(palette);
 }
 

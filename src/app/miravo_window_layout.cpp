@@ -3,6 +3,8 @@
 
 #include "common/sjis.h"
 #include "files/file_browser_panel.h"
+#include "master/choice_list_box.h"
+#include "master/choice_lists.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
@@ -63,12 +65,10 @@ QLineEdit *placeLineEdit(QWidget *parent, const QString &name, int left, int top
     return edit;
 }
 
-QComboBox *placeComboBox(QWidget *parent, const QString &name, int left, int top, int width)
+ChoiceListBox *placeChoiceList(QWidget *parent, const QString &name, int left, int top, int width)
 {
-    auto *combo = new QComboBox(parent);
+    auto *combo = new ChoiceListBox(parent);
     combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setGeometry(left, top, width, kFieldHeight + 2);
     return combo;
 }
@@ -94,23 +94,6 @@ QToolButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-struct StripEntry
-{
-    const char *caption;
-    const char *background;
-    const char *text;
-};
-
-// The command strip, positions 1 to 12: caption and colours.
-constexpr StripEntry kStrip[] = {
-    {"1 終了", "#FFFFC0", "#000080"},   {"2 ﾌｧｲﾙ", "#FFFFC0", "#000080"},
-    {"3 登録", "#FFFFC0", "#000080"},   {"4 印刷", "#FFFFC0", "#000080"},
-    {"5 部品", "#00FFFF", "#000000"},   {"6 白紙", "#FFFFC0", "#000080"},
-    {"7 顧客", "#00FF00", "#000000"},   {"8 行挿入", "#8080FF", "#FFFFFF"},
-    {"9 行削除", "#FF0000", "#FFFFFF"}, {"0 ﾌｫｰｶｽ", "#FFFFC0", "#000080"},
-    {"- 設定", "#FFFFC0", "#000080"},   {"￥ 掛率", "#008000", "#FFFFFF"},
-};
-
 } // namespace
 
 void TMIRAVO::buildWindow()
@@ -134,6 +117,7 @@ void TMIRAVO::buildWindow()
     buildCommandStrip();
     buildStatusBar();
     buildOverlays();
+    buildMenus();
     resize(1024, 740);
 }
 
@@ -214,14 +198,14 @@ void TMIRAVO::buildHeader()
     ADD1 = placeLineEdit(client, QStringLiteral("ADD1"), 192, 108, 297, true);
 
     placeLabel(client, QStringLiteral("敬称"), 32, 136);
-    KEISYOU = placeComboBox(client, QStringLiteral("KEISYOU"), 64, 134, 73);
-    KEISYOU->addItems({QStringLiteral("様"), QStringLiteral("御中"), QStringLiteral("殿")});
+    KEISYOU = placeChoiceList(client, QStringLiteral("KEISYOU"), 64, 134, 73);
+    KEISYOU->loadItems(ChoiceLists::builtInHonorifics());
     KEISYOU->setFocusPolicy(Qt::ClickFocus);
     placeLabel(client, QStringLiteral("住所２"), 154, 136);
     ADD_2 = placeLineEdit(client, QStringLiteral("ADD_2"), 192, 134, 297, true);
 
     placeLabel(client, QStringLiteral("入力者名"), 16, 160);
-    Tanto = placeComboBox(client, QStringLiteral("Tanto"), 64, 158, 113);
+    Tanto = placeChoiceList(client, QStringLiteral("Tanto"), 64, 158, 113);
 
     for (QWidget *field : headerOrder())
         watchHeaderField(field);
@@ -318,11 +302,13 @@ void TMIRAVO::buildOptions()
 void TMIRAVO::buildHiddenFields()
 {
     QWidget *client = centralWidget();
-    for (QComboBox **combo : {&Nouki, &Basyo, &Kigen, &NameX}) {
-        *combo = new QComboBox(client);
-        (*combo)->setEditable(true);
+    for (ChoiceListBox **combo : {&Nouki, &Basyo, &Kigen}) {
+        *combo = new ChoiceListBox(client);
         (*combo)->hide();
     }
+    NameX = new QComboBox(client);
+    NameX->setEditable(true);
+    NameX->hide();
     Nouki->setObjectName(QStringLiteral("Nouki"));
     Basyo->setObjectName(QStringLiteral("Basyo"));
     Kigen->setObjectName(QStringLiteral("Kigen"));
@@ -377,20 +363,19 @@ void TMIRAVO::buildCommandStrip()
     SpeedButton24 = makeButton(client, QStringLiteral("SpeedButton24"), QString());
     SpeedButton24->setGeometry(2, 653, 14, 18);
     SpeedButton24->setEnabled(false);
-    StaticText1 = placeLabel(client, QStringLiteral("Ctrl+"), 20, 655);
-    StaticText1->setToolTip(QStringLiteral("ｼｮｰﾄｶｯﾄｷｰCtrl＋テンキーでない数字を押して下さい。"));
+    StaticText1 = placeLabel(client, MainMenu::ctrlLabelCaption(), 20, 655);
+    StaticText1->setToolTip(MainMenu::ctrlLabelHint());
 
     const int first = 56;
-    const int width = (999 - first) / int(std::size(kStrip));
+    const int width = (999 - first) / MainMenu::labelCount;
     int left = first;
-    int number = 7;
-    for (const StripEntry &entry : kStrip) {
-        auto *label = new QLabel(QString::fromUtf8(entry.caption), client);
-        label->setObjectName(QStringLiteral("StaticText%1").arg(number++));
+    for (const CommandLabel &entry : MainMenu::labels()) {
+        auto *label = new QLabel(entry.caption, client);
+        label->setObjectName(entry.name);
         label->setGeometry(left, 653, width - 3, 18);
         label->setAlignment(Qt::AlignCenter);
         label->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
-                                 .arg(QLatin1String(entry.background), QLatin1String(entry.text)));
+                                 .arg(entry.background.name(), entry.text.name()));
         commandLabels.append(label);
         left += width;
     }

@@ -5,6 +5,8 @@
 #include "common/miravo_error.h"
 #include "common/prompter.h"
 #include "files/file_browser_panel.h"
+#include "master/choice_list_box.h"
+#include "master/choice_lists.h"
 #include "slip/string_grid.h"
 
 #include <QCloseEvent>
@@ -79,9 +81,14 @@ bool TMIRAVO::FormClose()
 {
     // Every file is tried even when an earlier one failed: each write replaces its file
     // whole or leaves it as it was, so one failure need not cost the others.
-    const QList<std::function<void()>> writes = {
-        [this] { Panel1->registry().save(); },
-    };
+    QList<std::function<void()>> writes;
+    for (ChoiceListBox *box : {Nouki, Basyo, KEISYOU, Kigen, Tanto}) {
+        const ChoiceBox which = ChoiceLists::boxOrder.at(writes.size());
+        writes.append([box, which] { COMBO_KAKIDASI(box->items(), ChoiceLists::fileName(which)); });
+    }
+    writes.append([this] { SET2_KAKIDASI(collectScreenSettings()); });
+    writes.append([this] { SEIKYUU_KAKIDASI(collectRememberedChoices()); });
+    writes.append([this] { Panel1->registry().save(); });
     bool allWritten = true;
     for (const auto &write : writes) {
         try {

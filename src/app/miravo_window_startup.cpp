@@ -6,6 +6,9 @@
 #include "common/japanese.h"
 #include "common/miravo_error.h"
 #include "common/program_dir.h"
+#include "master/choice_list_box.h"
+#include "master/choice_lists.h"
+#include "settings/column_widths.h"
 #include "files/file_browser_panel.h"
 #include "settings/settings_file.h"
 #include "slip/item_grid_view.h"
@@ -89,14 +92,14 @@ void TMIRAVO::FormCreate()
 void TMIRAVO::clearProgramState()
 {
     closeAfterSave = false;
-    profitRateMode = false;
-    zeroPrint = false;
+    calc.settings.profitRate = false;
+    calc.settings.zeroPrint = false;
     customerEditMode = false;
 }
 
 void TMIRAVO::readZeroPrintFlag()
 {
-    zeroPrint = printIni("[ゼロ印字]=") == QLatin1String("1");
+    calc.settings.zeroPrint = printIni("[ゼロ印字]=") == QLatin1String("1");
 }
 
 void TMIRAVO::applySlipKindCaptions()
@@ -116,24 +119,36 @@ void TMIRAVO::applySlipKindCaptions()
 
 void TMIRAVO::loadHonorificList()
 {
-    // The honorific list file joins with the choice lists; until then the design items stay.
+    KEISYOU->loadItems(ChoiceLists::honorificsAtStartup());
 }
 
 void TMIRAVO::readRoundingAndRateModes()
 {
-    const QString rounding = printIni("[端数処理]=");
-    roundingMode = rounding == QLatin1String("1") ? 1 : rounding == QLatin1String("2") ? 2 : 0;
-    profitRateMode = printIni("[利益率]=") == QLatin1String("1");
+    const CalcSettings read = CalcSettings::fromPrintIni();
+    calc.settings.rounding = read.rounding;
+    calc.settings.profitRate = read.profitRate;
 }
 
 void TMIRAVO::readScreenSettings()
 {
-    // SET2.INI is read by the screen settings; until they exist the design values stay.
+    // What the file does not mention keeps the window's design state.
+    screenSettings = collectScreenSettings();
+    SET2_YOMIKOMI(screenSettings);
+    applyScreenSettings();
 }
 
 void TMIRAVO::readRememberedChoices()
 {
-    // SEIKYUU.INI is read by the screen settings; until they exist the design values stay.
+    RememberedChoices choices = collectRememberedChoices();
+    SEIKYUU_YOMIKOMI(choices);
+    NOUHIN->setChecked(choices.NOUHIN);
+    SEIKYUU->setChecked(choices.SEIKYUU);
+    JURYOU->setChecked(choices.JURYOU);
+    HIKAE->setChecked(choices.HIKAE);
+    A5->setChecked(choices.A5);
+    setTaxMode(choices.taxMode);
+    if (choices.honorificIndex >= 0 && choices.honorificIndex < KEISYOU->count())
+        KEISYOU->setCurrentIndex(choices.honorificIndex);
 }
 
 void TMIRAVO::numberItemRows()
@@ -180,7 +195,7 @@ void TMIRAVO::setItemGridTitlesAndWidths()
         QStringLiteral("原単価"),
         titleOr("[金額]=", "金額"),
         QStringLiteral("原価計"),
-        profitRateMode ? QStringLiteral("利益率") : QStringLiteral("原価率"),
+        rateColumnTitle(calc.settings.profitRate),
     };
     SG1Cells->setRowCells(0, titles);
 
@@ -197,7 +212,10 @@ void TMIRAVO::prepareStatementAndPartsGrids()
 
 void TMIRAVO::loadStartupColumnWidths()
 {
-    // The column width sets join with the screen settings.
+    QList<int> widths = itemGridWidths();
+    bool sunpou = Sunpou->isChecked();
+    ColumnWidths::loadItemGridSet(2, widths, sunpou, ColumnWidths::LoadMode::StartUp);
+    applyItemGridWidths(widths, sunpou);
 }
 
 void TMIRAVO::refreshFileLists()
@@ -219,7 +237,8 @@ void TMIRAVO::prepareFolderRegistry()
 
 void TMIRAVO::loadPersonList()
 {
-    // The person list file joins with the choice lists.
+    if (const auto items = COMBO_YOMIKOMI(ChoiceLists::fileName(ChoiceBox::Tanto)))
+        Tanto->loadItems(*items);
 }
 
 void TMIRAVO::loadLogoPicture()
