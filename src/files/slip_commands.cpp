@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <utility>
+
 namespace {
 
 constexpr int itemRowsOfABlankSlip = 30;
@@ -171,7 +173,6 @@ SaveResult saveSlip(const SlipHeader &header, const StringGrid &items, SlipState
         BANGOU_KOUSIN(header.Bangou);
     state.newNumberFlag = false;
 
-    prompter().setBusy(false);
     callIfSet(hooks.refreshFileLists);
 
     if (state.closeAfterSaveRequest)

@@ -157,6 +157,8 @@ void write(const QString &path, const SlipHeader &header, const StringGrid &item
 
 ReadResult read(const QString &path, SlipHeader &header, StringGrid &items)
 {
+    // The layout is told by the path, without regard to case as file names are matched
+    // everywhere: only ".419" files carry NAME2, KEISYOU and the tax mode.
     const bool current = containsNoCase(path, ".419");
     const bool legacy = containsNoCase(path, ".321");
     LineReader in(TextFile::readLines(path));

@@ -115,6 +115,11 @@ TEST_F(SlipCommands, FileNameCheckRefusesHalfWidthCharactersOnly)
     }
 }
 
+TEST_F(SlipCommands, AnOrdinaryFolderIsWritable)
+{
+    EXPECT_FALSE(isReadOnlyOrOpticalVolume(folder));
+}
+
 TEST_F(SlipCommands, RefusedNameMovesTheFocusAndWritesNothing)
 {
     header.Bangou = "A/1";
