@@ -1,7 +1,6 @@
 #include "slip_commands.h"
 
 #include "common/clock.h"
-#include "common/comma_text.h"
 #include "common/miravo_error.h"
 #include "common/prompter.h"
 #include "files/numbering.h"
@@ -60,15 +59,6 @@ bool isEstimateFile(const QString &path)
            QFileInfo(path).suffix().compare(QLatin1String("115"), Qt::CaseInsensitive) == 0;
 }
 
-void changeToCustomerFolder(const SlipHeader &header, const SlipHooks &hooks)
-{
-    if (!PrintIni::flag(QStringLiteral("[自動フォルダチェンジ]=")) || !hooks.registeredFolderNames)
-        return;
-    const int row = automaticFolderRow(hooks.registeredFolderNames(), header.NAME1);
-    if (row > 0)
-        callIfSet(hooks.openRegisteredFolder, row);
-}
-
 // Steps of reading shared by the file list and the command line, after the slip was
 // blanked.
 void readIntoSlip(const QString &path, SlipHeader &header, StringGrid &items, SlipState &state,
@@ -109,17 +99,6 @@ SlipField FNAME_CHECK(const SlipHeader &header)
     return refused;
 }
 
-int automaticFolderRow(const QStringList &registeredNames, const QString &NAME1)
-{
-    const int lastRow = qMin(29, int(registeredNames.size()) - 1);
-    for (int row = 1; row <= lastRow; ++row) {
-        const QString &name = registeredNames.at(row);
-        if (!name.isEmpty() && NAME1.contains(name))
-            return row;
-    }
-    return registeredNames.size() > 1 && !registeredNames.at(1).isEmpty() ? 1 : -1;
-}
-
 SaveResult saveSlip(const SlipHeader &header, const StringGrid &items, SlipState &state,
                     const SlipHooks &hooks)
 {
@@ -143,7 +122,8 @@ SaveResult saveSlip(const SlipHeader &header, const StringGrid &items, SlipState
         return result;
     }
 
-    changeToCustomerFolder(header, hooks);
+    if (PrintIni::flag(QStringLiteral("[自動フォルダチェンジ]=")))
+        callIfSet(hooks.automaticFolderChange, header.NAME1);
     const QString folder = hooks.currentFolder();
     if (!prompter().question(folderQuestion(folder))) {
         // The user picks another folder in the panel and saves again.
@@ -233,40 +213,4 @@ void KANREN_YOMIKOMI(const QString &path, SlipHeader &header, StringGrid &items,
 {
     callIfSet(hooks.showInFileBrowser, path);
     readIntoSlip(path, header, items, state, hooks);
-}
-
-EndCheck ENDHANTEI(const StringGrid &items)
-{
-    // A row whose cells 1 to 11 are empty reads as its eleven commas from the first comma
-    // on; twenty characters from there are enough to see anything else.
-    const QString emptyRow(SlipFile::itemColumns - 1, QLatin1Char(','));
-    int row = items.rows() - 1;
-    for (; row > 0; --row) {
-        QStringList cells;
-        for (int column = 0; column < SlipFile::itemColumns; ++column)
-            cells.append(items.cell(column, row));
-        const QString text = CommaText::join(cells);
-        const qsizetype comma = qMax<qsizetype>(0, text.indexOf(QLatin1Char(',')));
-        if (text.mid(comma, 20) != emptyRow)
-            break;
-    }
-    return {row > 0, qMax(row, 0)};
-}
-
-SaveResult exitCommand(const SlipHeader &header, const StringGrid &items, SlipState &state,
-                       const SlipHooks &hooks)
-{
-    SaveResult result;
-    if (!prompter().question(QStringLiteral("終了します。")))
-        return result;
-    if (!ENDHANTEI(items).hasItems && header.NAME1.isEmpty()) {
-        result.closeWindow = true;
-        return result;
-    }
-    if (!prompter().question(QStringLiteral("保存しますか？\r\n\r\n"))) {
-        result.closeWindow = true;
-        return result;
-    }
-    state.closeAfterSaveRequest = true;
-    return saveSlip(header, items, state, hooks);
 }

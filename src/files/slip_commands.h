@@ -11,7 +11,7 @@
 class StringGrid;
 
 // The slip commands of the main window without the window: save (登録), open, open from the
-// command line, blanking (白紙) and the exit command. They work on the slip as a SlipHeader
+// command line and blanking (白紙). They work on the slip as a SlipHeader
 // plus the item grid, talk to the user only through prompter(), reach the other parts of the
 // window through SlipHooks, and report what the window should do next (focus, close).
 
@@ -37,8 +37,9 @@ struct SlipHooks
     std::function<QString()> currentFolder;
     std::function<void()> toggleFilePanel; // the ﾌｧｲﾙ command
     std::function<void()> hideFilePanel;
-    std::function<QStringList()> registeredFolderNames; // DG1 column 0; index = row, 0 = header
-    std::function<void(int row)> openRegisteredFolder;  // DG1DblClick on that row
+    // Called before the folder question when PRINT.INI asks for the automatic folder change:
+    // moves to the registered folder whose name occurs in NAME1 (or the general folder).
+    std::function<void(const QString &NAME1)> automaticFolderChange;
     std::function<void()> refreshFileLists; // re-read both lists, select the last slip file
     std::function<void(const QString &path)> showInFileBrowser; // go to its folder, select it
     // Estimate data files (".MRV", ".115") are imported, not read as slips.
@@ -62,10 +63,6 @@ struct SaveResult
 // the full-width forms are fine). Shows the message and returns the offending box, or
 // SlipField::None when both are fine.
 SlipField FNAME_CHECK(const SlipHeader &header);
-
-// The registered folder to switch to before saving: the first of rows 1 to 29 whose name
-// occurs in NAME1, else row 1 (the general folder) when it is registered; -1 for none.
-int automaticFolderRow(const QStringList &registeredNames, const QString &NAME1);
 
 // 登録 (SpeedButton5Click): checks, asks, writes the slip file into the current folder and
 // advances the counter of a new slip.
@@ -102,17 +99,3 @@ OpenResult openSlipFile(const QString &path, SlipHeader &header, StringGrid &ite
 // selects it.
 void KANREN_YOMIKOMI(const QString &path, SlipHeader &header, StringGrid &items, SlipState &state,
                      const SlipHooks &hooks);
-
-// ENDHANTEI: whether an item row holds anything, and the last such row (0 for none), which
-// the print commands use as the last used row.
-struct EndCheck
-{
-    bool hasItems = false;
-    int lastUsedRow = 0;
-};
-EndCheck ENDHANTEI(const StringGrid &items);
-
-// The exit command (終了): asks "終了します。", and for a slip with content whether to save it
-// first. closeWindow in the result tells the window to close.
-SaveResult exitCommand(const SlipHeader &header, const StringGrid &items, SlipState &state,
-                       const SlipHooks &hooks);

@@ -264,38 +264,23 @@ TEST_F(SlipCommands, CloseAfterSaveAsksOnceMore)
     EXPECT_EQ(prompts.log.last(), "question: 終了します。");
 }
 
-TEST_F(SlipCommands, AutomaticFolderChangeMovesToTheCustomersFolder)
+TEST_F(SlipCommands, AutomaticFolderChangeComesBeforeTheFolderQuestion)
 {
-    struct Case
-    {
-        QStringList names;
-        const char *customer;
-        int row;
-    } const cases[] = {
-        {{"登録フォルダ名", "一般フォルダ", "山田", "田中"}, "株式会社山田商店", 2},
-        {{"登録フォルダ名", "一般フォルダ", "", "田中"}, "田中商会", 3},
-        {{"登録フォルダ名", "一般フォルダ", "山田"}, "鈴木工業", 1},
-        {{"登録フォルダ名", "", "山田"}, "鈴木工業", -1},
-        {{"登録フォルダ名"}, "鈴木工業", -1},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.customer);
-        EXPECT_EQ(automaticFolderRow(c.names, QString::fromUtf8(c.customer)), c.row);
-    }
-
     QTemporaryDir customerFolder;
-    programDir.writeLines("PRINT.INI", {"[自動フォルダチェンジ]=1"});
-    hooks.registeredFolderNames = [] {
-        return QStringList{"登録フォルダ名", "一般フォルダ", "山田"};
-    };
-    hooks.openRegisteredFolder = [&](int row) {
-        events << QStringLiteral("row %1").arg(row);
+    hooks.automaticFolderChange = [&](const QString &customer) {
+        events << "change for " + customer;
         folder = customerFolder.path();
     };
+    answer({true, true});
+    saveSlip(header, items, state, hooks);
+    EXPECT_FALSE(events.contains("change for 山田商店")); // off unless PRINT.INI says so
+
+    programDir.writeLines("PRINT.INI", {"[自動フォルダチェンジ]=1"});
+    events.clear();
     answer({true});
     const SaveResult result = saveSlip(header, items, state, hooks);
-    EXPECT_EQ(events.first(), "row 2");
-    EXPECT_TRUE(prompts.log.first().contains(QDir::toNativeSeparators(customerFolder.path())));
+    EXPECT_EQ(events.first(), "change for 山田商店");
+    EXPECT_EQ(prompts.log.at(prompts.log.size() - 3), folderQuestion());
     EXPECT_EQ(QFileInfo(result.path).absolutePath(), QDir(customerFolder.path()).absolutePath());
 }
 
@@ -409,51 +394,4 @@ TEST_F(SlipCommands, WhitePaperAsksThenBlanksKeepingHonorificTaxModeAndKinds)
     EXPECT_TRUE(header.NOUHIN);
     EXPECT_TRUE(state.newNumberFlag);
     EXPECT_EQ(events, (QStringList{"hide totals", "recalculate"}));
-}
-
-TEST_F(SlipCommands, EndCheckFindsTheLastUsedRow)
-{
-    StringGrid grid(12, 31);
-    grid.setRowCells(0, {"№", "類", "品名"});
-    for (int row = 1; row <= 30; ++row)
-        grid.setCell(0, row, QString::number(row));
-    EXPECT_FALSE(ENDHANTEI(grid).hasItems);
-    EXPECT_EQ(ENDHANTEI(grid).lastUsedRow, 0);
-    grid.setCell(11, 7, "75");
-    grid.setCell(2, 3, "ボルト");
-    EXPECT_TRUE(ENDHANTEI(grid).hasItems);
-    EXPECT_EQ(ENDHANTEI(grid).lastUsedRow, 7);
-}
-
-TEST_F(SlipCommands, ExitCommand)
-{
-    StringGrid empty(12, 31);
-    SlipHeader blank;
-
-    // Declined: nothing happens.
-    EXPECT_FALSE(exitCommand(header, items, state, hooks).closeWindow);
-    EXPECT_EQ(prompts.log, QStringList{"question: 終了します。"});
-
-    // Nothing typed: one question only.
-    prompts.log.clear();
-    answer({true});
-    EXPECT_TRUE(exitCommand(blank, empty, state, hooks).closeWindow);
-    EXPECT_EQ(prompts.log.size(), 1);
-
-    // Content, not saved.
-    prompts.log.clear();
-    answer({true, false});
-    EXPECT_TRUE(exitCommand(header, items, state, hooks).closeWindow);
-    EXPECT_EQ(prompts.log.last(), "question: 保存しますか？\r\n\r\n");
-    EXPECT_TRUE(slipFiles().isEmpty());
-    EXPECT_FALSE(state.closeAfterSaveRequest);
-
-    // Content, saved, then asked again; the request stays set if the save is abandoned.
-    prompts.log.clear();
-    answer({true, true, true, true});
-    const SaveResult saved = exitCommand(header, items, state, hooks);
-    EXPECT_TRUE(saved.saved);
-    EXPECT_TRUE(saved.closeWindow);
-    EXPECT_TRUE(state.closeAfterSaveRequest);
-    EXPECT_EQ(prompts.log.last(), "question: 終了します。");
 }
