@@ -39,6 +39,23 @@ bool iniFlag(const QString &fileName, const QString &key)
     return INI_IN(fileName, key) == QLatin1String("1");
 }
 
+QColor colorFromValue(qint64 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+int colorValue(const QColor &color)
+{
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+QColor iniColor(const QString &fileName, const QString &key, int defaultValue)
+{
+    bool ok = false;
+    const qint64 value = INI_IN(fileName, key).toLongLong(&ok);
+    return colorFromValue(ok ? value : defaultValue);
+}
+
 void writeSettingsFile(const QString &fileName, const SettingsLines &lines)
 {
     QStringList text;

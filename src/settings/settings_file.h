@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -17,6 +18,14 @@ int iniInteger(const QString &fileName, const QString &key, int defaultValue);
 
 // True when the value is exactly "1".
 bool iniFlag(const QString &fileName, const QString &key);
+
+// Colours are kept as decimal integers of the form 0x00BBGGRR (blue in the high byte) in
+// every settings file.
+QColor colorFromValue(qint64 value);
+int colorValue(const QColor &color);
+
+// INI_IN read as a colour value; defaultValue when empty or not a number.
+QColor iniColor(const QString &fileName, const QString &key, int defaultValue);
 
 // One settings line as a writer emits it: key text with brackets and "=", then the value.
 using SettingsLine = QPair<QString, QString>;

@@ -1,0 +1,397 @@
+#include "common/clock.h"
+#include "common/miravo_error.h"
+#include "common/sjis.h"
+#include "files/slip_commands.h"
+#include "slip/string_grid.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_program_dir.h"
+#include "support/write_failure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString folderQuestionEnd =
+    QStringLiteral("＞に保存します。\r\nよろしいですか？\r\n\r\n『 いいえ "
+                   "』を選ぶとファイルBOXが開きます。その後\r\n"
+                   "登録してください。");
+const QString forbiddenMessage = QStringLiteral(
+    "info: 登録ファイル名に使用できない文字が含まれています。\r\n\r\n\\ / : . ; * ? \" < > |");
+const QDateTime now(QDate(2026, 12, 9), QTime(10, 30));
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SlipCommands : public ::testing::Test
+{
+public:
+    void SetUp() override
+    {
+        Clock::setFixedNow(now);
+        folder = slips.path();
+        header.NAME1 = "山田商店";
+        header.TITLE = "山田商店＞";
+        header.Bangou = "10023";
+        header.KEISYOU = "御中";
+        header.DTP1 = now;
+        items.setRowCells(1, {"1", "", "ボルト", "", "", "10", "本", "25", "", "250", "", ""});
+        for (int row = 2; row <= 30; ++row)
+            items.setCell(0, row, QString::number(row));
+
+        hooks.consumptionTax = [this](const StringGrid &, TaxMode mode) {
+            events << QStringLiteral("tax %1").arg(int(mode));
+            return qint64(12);
+        };
+        hooks.currentFolder = [this] { return folder; };
+        hooks.recalculate = [this] { events << "recalculate"; };
+        hooks.toggleFilePanel = [this] { events << "toggle panel"; };
+        hooks.hideFilePanel = [this] { events << "hide panel"; };
+        hooks.hideTotalsGrid = [this] { events << "hide totals"; };
+        hooks.refreshFileLists = [this] { events << "refresh lists"; };
+        hooks.importEstimate = [this](const QString &path) { events << "import " + path; };
+        hooks.showInFileBrowser = [this](const QString &path) { events << "select " + path; };
+        hooks.refusesSaving = [](const QString &) { return false; };
+    }
+    void TearDown() override { Clock::setFixedNow(QDateTime()); }
+
+    QString expectedPath() const
+    {
+        return QDir(folder).filePath(QStringLiteral("令和8年12月09日【10023】山田商店＞.419"));
+    }
+    QStringList slipFiles() const { return QDir(folder).entryList(QDir::Files); }
+    QString folderQuestion() const
+    {
+        return "question: フォルダ名＜" + QDir::toNativeSeparators(folder) + folderQuestionEnd;
+    }
+    void answer(std::initializer_list<bool> answers)
+    {
+        prompts.answers.clear();
+        for (const bool yes : answers)
+            prompts.answers.enqueue(yes);
+    }
+
+    TempProgramDir programDir;
+    ScriptedPrompter prompts;
+    QTemporaryDir slips;
+    QString folder;
+    SlipHeader header;
+    StringGrid items{12, 31};
+    SlipState state;
+    SlipHooks hooks;
+    QStringList events;
+};
+
+} // namespace
+
+TEST_F(SlipCommands, FileNameCheckRefusesHalfWidthCharactersOnly)
+{
+    struct Case
+    {
+        const char *bangou;
+        const char *title;
+        SlipField focus;
+    } const cases[] = {
+        {"A/1", "見積", SlipField::Bangou},
+        {"A:1", "a.b", SlipField::Bangou}, // the number is checked first
+        {"10023", "見積?", SlipField::TITLE},
+        {"Ａ／１", "見積．＊？", SlipField::None},
+        {"", "<b>|", SlipField::TITLE},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.bangou);
+        prompts.log.clear();
+        header.Bangou = QString::fromUtf8(c.bangou);
+        header.TITLE = QString::fromUtf8(c.title);
+        EXPECT_EQ(FNAME_CHECK(header), c.focus);
+        EXPECT_EQ(prompts.log,
+                  c.focus == SlipField::None ? QStringList() : QStringList{forbiddenMessage});
+    }
+}
+
+TEST_F(SlipCommands, AnOrdinaryFolderIsWritable)
+{
+    EXPECT_FALSE(isReadOnlyOrOpticalVolume(folder));
+}
+
+TEST_F(SlipCommands, RefusedNameMovesTheFocusAndWritesNothing)
+{
+    header.Bangou = "A/1";
+    const SaveResult result = saveSlip(header, items, state, hooks);
+    EXPECT_FALSE(result.saved);
+    EXPECT_EQ(result.focus, SlipField::Bangou);
+    EXPECT_EQ(prompts.log, QStringList{forbiddenMessage});
+    EXPECT_TRUE(slipFiles().isEmpty());
+
+    header.Bangou = "Ａ／１";
+    answer({true});
+    EXPECT_TRUE(saveSlip(header, items, state, hooks).saved);
+    EXPECT_EQ(slipFiles(), QStringList{"令和8年12月09日【Ａ／１】山田商店＞.419"});
+}
+
+TEST_F(SlipCommands, SavingStopsWithoutWritingOnEachRefusal)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(SlipCommands &)> arrange;
+        QStringList log;
+        QStringList events;
+    } const cases[] = {
+        {"statement mode", [](SlipCommands &t) { t.state.statementMode = true; }, {}, {}},
+        {"optical volume",
+         [](SlipCommands &t) { t.hooks.refusesSaving = [](const QString &) { return true; }; },
+         {"warning: CD-ROMにはファイルを保存できません。\r\nドライブを変更してください。"},
+         {"toggle panel"}},
+        {"empty title",
+         [](SlipCommands &t) { t.header.TITLE.clear(); },
+         {"info: 登録タイトル名が未入力です。"},
+         {}},
+        {"folder declined",
+         [](SlipCommands &t) { t.answer({false}); },
+         {"%folder"},
+         {"toggle panel"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        // A fresh slip and fresh hooks for each refusal.
+        SetUp();
+        answer({});
+        prompts.log.clear();
+        events.clear();
+        state = {};
+        c.arrange(*this);
+        const SaveResult result = saveSlip(header, items, state, hooks);
+        EXPECT_FALSE(result.saved);
+        QStringList expectedLog = c.log;
+        expectedLog.replaceInStrings("%folder", folderQuestion());
+        EXPECT_EQ(prompts.log, expectedLog);
+        EXPECT_EQ(events, c.events);
+        EXPECT_TRUE(slipFiles().isEmpty());
+    }
+}
+
+TEST_F(SlipCommands, SaveWritesAdvancesTheCounterOnceAndOverwritesOnRequest)
+{
+    programDir.writeLines("BANGO.INI", {"10023"});
+    state.newNumberFlag = true;
+    answer({true});
+    const SaveResult first = saveSlip(header, items, state, hooks);
+    EXPECT_TRUE(first.saved);
+    EXPECT_FALSE(first.closeWindow);
+    EXPECT_EQ(first.path, expectedPath());
+    EXPECT_EQ(prompts.log, (QStringList{folderQuestion(), "beep", "info: 登録しました。"}));
+    EXPECT_EQ(events, (QStringList{"tax 0", "refresh lists"}));
+    EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"10024"});
+    EXPECT_FALSE(state.newNumberFlag);
+    EXPECT_EQ(slipFiles(), QStringList{QFileInfo(expectedPath()).fileName()});
+    EXPECT_EQ(contentOf(expectedPath()).split('\n').at(10), QByteArray("12\r"));
+
+    // A correction saved again overwrites the file and leaves the counter alone.
+    header.ADD1 = "訂正";
+    prompts.log.clear();
+    answer({true, true});
+    EXPECT_TRUE(saveSlip(header, items, state, hooks).saved);
+    EXPECT_EQ(prompts.log.at(1), "question: 同名ファイルが存在します。\r\n上書きしますか？");
+    EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"10024"});
+    EXPECT_TRUE(contentOf(expectedPath()).contains(Sjis::encode("訂正")));
+}
+
+TEST_F(SlipCommands, OverwriteAnsweredNoChangesNothing)
+{
+    programDir.writeLines("BANGO.INI", {"10023"});
+    QFile existing(expectedPath());
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("earlier slip\r\n");
+    existing.close();
+    state.newNumberFlag = true;
+    answer({true, false});
+    const SaveResult result = saveSlip(header, items, state, hooks);
+    EXPECT_FALSE(result.saved);
+    EXPECT_EQ(prompts.log.size(), 2); // folder and overwrite questions, no message
+    EXPECT_EQ(contentOf(expectedPath()), QByteArray("earlier slip\r\n"));
+    EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"10023"});
+    EXPECT_TRUE(state.newNumberFlag);
+    EXPECT_TRUE(events.isEmpty());
+}
+
+TEST_F(SlipCommands, FailedSaveKeepsTheEarlierFileAndTheCounter)
+{
+    programDir.writeLines("BANGO.INI", {"10023"});
+    const QByteArray earlier = "earlier slip\r\n";
+    QFile existing(expectedPath());
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write(earlier);
+    existing.close();
+    state.newNumberFlag = true;
+    answer({true, true});
+    {
+        const FileSizeLimit limit(earlier.size());
+        EXPECT_THROW(saveSlip(header, items, state, hooks), IoError);
+    }
+    EXPECT_EQ(contentOf(expectedPath()), earlier);
+    EXPECT_EQ(slipFiles(), QStringList{QFileInfo(expectedPath()).fileName()});
+    EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"10023"});
+    EXPECT_FALSE(prompts.log.contains("info: 登録しました。"));
+}
+
+TEST_F(SlipCommands, ExemptSlipWritesNoTaxAndTheInclusiveOneAsksForIt)
+{
+    header.taxMode = TaxMode::Exempt;
+    answer({true});
+    saveSlip(header, items, state, hooks);
+    EXPECT_EQ(contentOf(expectedPath()).split('\n').at(10), QByteArray("0\r"));
+    EXPECT_FALSE(events.contains("tax 2"));
+
+    header.taxMode = TaxMode::Inclusive;
+    answer({true, true});
+    saveSlip(header, items, state, hooks);
+    EXPECT_TRUE(events.contains("tax 1"));
+}
+
+TEST_F(SlipCommands, CloseAfterSaveAsksOnceMore)
+{
+    state.closeAfterSaveRequest = true;
+    answer({true, true});
+    const SaveResult result = saveSlip(header, items, state, hooks);
+    EXPECT_TRUE(result.closeWindow);
+    EXPECT_EQ(prompts.log.last(), "question: 終了します。");
+}
+
+TEST_F(SlipCommands, AutomaticFolderChangeComesBeforeTheFolderQuestion)
+{
+    QTemporaryDir customerFolder;
+    hooks.automaticFolderChange = [&](const QString &customer) {
+        events << "change for " + customer;
+        folder = customerFolder.path();
+    };
+    answer({true, true});
+    saveSlip(header, items, state, hooks);
+    EXPECT_FALSE(events.contains("change for 山田商店")); // off unless PRINT.INI says so
+
+    programDir.writeLines("PRINT.INI", {"[自動フォルダチェンジ]=1"});
+    events.clear();
+    answer({true});
+    const SaveResult result = saveSlip(header, items, state, hooks);
+    EXPECT_EQ(events.first(), "change for 山田商店");
+    EXPECT_EQ(prompts.log.at(prompts.log.size() - 3), folderQuestion());
+    EXPECT_EQ(QFileInfo(result.path).absolutePath(), QDir(customerFolder.path()).absolutePath());
+}
+
+TEST_F(SlipCommands, OpenReadsTheFileAndKeepsItsNumber)
+{
+    header.NAME2 = "二";
+    header.ADD1 = "住所";
+    header.taxMode = TaxMode::Inclusive;
+    header.Tanto = "佐藤";
+    answer({true});
+    const QString path = saveSlip(header, items, state, hooks).path;
+
+    programDir.writeLines("BANGO.INI", {"20000"});
+    SlipHeader loaded;
+    loaded.KEISYOU = "様";
+    StringGrid loadedItems(12, 60);
+    SlipState loadedState;
+    events.clear();
+    prompts.log.clear();
+    const OpenResult result = openSlipFile(path, loaded, loadedItems, loadedState, hooks);
+    EXPECT_FALSE(result.imported);
+    EXPECT_TRUE(prompts.log.isEmpty());
+    EXPECT_EQ(loaded.Bangou, "10023");
+    EXPECT_EQ(loaded.TITLE, "山田商店＞");
+    EXPECT_EQ(loaded.NAME2, "二");
+    EXPECT_EQ(loaded.KEISYOU, "御中");
+    EXPECT_EQ(loaded.taxMode, TaxMode::Inclusive);
+    EXPECT_EQ(loaded.DTP1, now);
+    EXPECT_EQ(loadedItems.rows(), 31);
+    EXPECT_EQ(loadedItems.rowCells(1), items.rowCells(1));
+    EXPECT_FALSE(loadedState.newNumberFlag);
+    EXPECT_EQ(events, (QStringList{"hide totals", "recalculate", "hide panel", "recalculate"}));
+}
+
+TEST_F(SlipCommands, OpenWithAnUnreadableDateKeepsNow)
+{
+    QFile file(QDir(folder).filePath("平成17年05月01日【1】壊れ.419"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name\r\n\r\n\r\n\r\nnot a date\r\n");
+    file.close();
+    openSlipFile(file.fileName(), header, items, state, hooks);
+    EXPECT_EQ(prompts.log, QStringList{"info: 日付の変換ができませんでした。"});
+    EXPECT_EQ(header.DTP1, now);
+    EXPECT_EQ(header.NAME1, "name");
+    EXPECT_EQ(header.TITLE, "壊れ");
+}
+
+TEST_F(SlipCommands, EstimateFilesGoToTheImport)
+{
+    for (const char *path :
+         {"/data/old.MRV/平成17年05月01日【1】x.419", "/data/est.115", "/data/est.mrv"}) {
+        SCOPED_TRACE(path);
+        events.clear();
+        header.NAME1 = "before";
+        const OpenResult result =
+            openSlipFile(QString::fromUtf8(path), header, items, state, hooks);
+        EXPECT_TRUE(result.imported);
+        EXPECT_EQ(header.NAME1, "");
+        EXPECT_EQ(events.last(), "import " + QString::fromUtf8(path));
+    }
+}
+
+TEST_F(SlipCommands, CommandLineOpenSelectsTheFileAndFetchesNoNumber)
+{
+    answer({true});
+    const QString path = saveSlip(header, items, state, hooks).path;
+    programDir.writeLines("BANGO.INI", {"20000"});
+    SlipHeader loaded;
+    StringGrid loadedItems(12, 31);
+    SlipState loadedState;
+    events.clear();
+    HAKUSI_CALL(loaded, loadedItems, loadedState, hooks);
+    EXPECT_TRUE(loadedState.newNumberFlag);
+    KANREN_YOMIKOMI(path, loaded, loadedItems, loadedState, hooks);
+    EXPECT_EQ(events, (QStringList{"hide totals", "select " + path, "hide panel", "recalculate"}));
+    EXPECT_EQ(loaded.Bangou, "10023");
+    EXPECT_FALSE(loadedState.newNumberFlag);
+}
+
+TEST_F(SlipCommands, WhitePaperAsksThenBlanksKeepingHonorificTaxModeAndKinds)
+{
+    programDir.writeLines("BANGO.INI", {"10050"});
+    header.taxMode = TaxMode::Exempt;
+    header.NOUHIN = true;
+    header.Tel = "03";
+    header.Kigen = "月末";
+    header.DTP1 = QDateTime(QDate(2001, 1, 1), QTime(0, 0));
+    items.setRowCount(51);
+    items.setCell(3, 50, "1");
+
+    EXPECT_FALSE(whitePaperCommand(header, items, state, hooks));
+    EXPECT_EQ(prompts.log, QStringList{"question: 白紙に戻します。"});
+    EXPECT_EQ(header.NAME1, "山田商店");
+
+    answer({true});
+    EXPECT_TRUE(whitePaperCommand(header, items, state, hooks));
+    EXPECT_EQ(items.rows(), 31);
+    for (int row = 1; row <= 30; ++row) {
+        QStringList expected(12);
+        expected[0] = QString::number(row);
+        EXPECT_EQ(items.rowCells(row), expected);
+    }
+    EXPECT_EQ(header.NAME1, "");
+    EXPECT_EQ(header.TITLE, "");
+    EXPECT_EQ(header.Tel, "");
+    EXPECT_EQ(header.Kigen, "");
+    EXPECT_EQ(header.Bangou, "10050");
+    EXPECT_EQ(header.DTP1, now);
+    EXPECT_EQ(header.KEISYOU, "御中");
+    EXPECT_EQ(header.taxMode, TaxMode::Exempt);
+    EXPECT_TRUE(header.NOUHIN);
+    EXPECT_TRUE(state.newNumberFlag);
+    EXPECT_EQ(events, (QStringList{"hide totals", "recalculate"}));
+}

@@ -1,0 +1,170 @@
+#include "settings/print_ini.h"
+#include "support/temp_program_dir.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace PrintIni;
+
+TEST(PrintIniCatalogue, KeyOrderWritesEveryKnownKeyOnce)
+{
+    QSet<QString> ordered;
+    int colourOfReceipt = 0;
+    int previousGroup = 1;
+    for (const OrderEntry &entry : keyOrder()) {
+        SCOPED_TRACE(entry.key.toStdString());
+        const KeyInfo *info = find(entry.key);
+        ASSERT_NE(info, nullptr);
+        EXPECT_TRUE(info->written);
+        EXPECT_GE(entry.group, previousGroup);
+        previousGroup = entry.group;
+        if (entry.onlyWhenOn) {
+            EXPECT_EQ(info->form, Form::Flag);
+        }
+        if (entry.key == QStringLiteral("[領収証色]=")) {
+            ++colourOfReceipt;
+        } else {
+            EXPECT_FALSE(ordered.contains(entry.key));
+        }
+        ordered.insert(entry.key);
+    }
+    EXPECT_EQ(colourOfReceipt, 2);
+    EXPECT_EQ(keyOrder().size(), 139);
+    EXPECT_EQ(keyOrder().first().key, QStringLiteral("[設定名]="));
+    EXPECT_EQ(keyOrder().last().key, QStringLiteral("[封筒長形３号]="));
+
+    QSet<QString> known;
+    for (const KeyInfo &info : catalogue()) {
+        SCOPED_TRACE(info.key.toStdString());
+        EXPECT_FALSE(known.contains(info.key));
+        known.insert(info.key);
+        EXPECT_EQ(ordered.contains(info.key), info.written);
+    }
+    EXPECT_EQ(find(QStringLiteral("[1枚目位置]="))->written, false);
+    EXPECT_EQ(find(QStringLiteral("[無い]=")), nullptr);
+}
+
+TEST(PrintIniCatalogue, DialogDefaults)
+{
+    struct Case
+    {
+        const char *key;
+        Form form;
+        const char *absent;
+    } const cases[] = {
+        {"[社名SIZE]=", Form::Integer, "15"},        {"[TEXT1SIZE]=", Form::Integer, "6"},
+        {"[faxSIZE]=", Form::Integer, "9"},          {"[請求書色]=", Form::Colour, "8388608"},
+        {"[受領書色]=", Form::Colour, "4227327"},    {"[模様色]=", Form::Colour, "16777196"},
+        {"[パンチ穴線]=", Form::Flag, "1"},          {"[切取位置]=", Form::Tenths, "0"},
+        {"[住所枠y位置]=", Form::Integer, "-5"},     {"[住所枠印刷]=", Form::WordFlag, "有り"},
+        {"[敬称]=", Form::WordFlag, "様"},           {"[角丸]=", Form::Integer, "30"},
+        {"[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]=", Form::FontName, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.key);
+        const KeyInfo *info = find(QString::fromUtf8(c.key));
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->form, c.form);
+        EXPECT_EQ(info->absent, QString::fromUtf8(c.absent));
+    }
+}
+
+TEST(PrintIniReaders, TypedValues)
+{
+    TempProgramDir dir;
+    dir.writeLines("PRINT.INI", {
+                                    "[a]=-1.5",
+                                    "[b]=0.25",
+                                    "[c]=-0.25",
+                                    "[d]=2.3",
+                                    "[e]=abc",
+                                    "[f]=1e1",
+                                    "[g]=7",
+                                    "[請求書色]=8388608",
+                                    "[納品書色]=x",
+                                    "[住所枠印刷]=無し",
+                                    "[封筒自社名]=",
+                                    "[ゼロ印字]=1",
+                                });
+    struct Case
+    {
+        const char *key;
+        int tenths;
+    } const cases[] = {{"[a]=", -15}, {"[b]=", 2},   {"[c]=", -2}, {"[d]=", 23},
+                       {"[e]=", 0},   {"[f]=", 100}, {"[g]=", 70}, {"[無]=", 0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(tenths(QString::fromUtf8(c.key)), c.tenths);
+    }
+    EXPECT_DOUBLE_EQ(fraction("[a]="), -1.5);
+    EXPECT_DOUBLE_EQ(fraction("[e]="), 0.0);
+    EXPECT_EQ(integer("[g]=", 3), 7);
+    EXPECT_EQ(integer("[e]=", 3), 3);
+
+    EXPECT_EQ(colour("[請求書色]=", 0), QColor(0, 0, 128));
+    EXPECT_EQ(colour("[納品書色]=", 32768), QColor(0, 128, 0));
+    EXPECT_EQ(colour("[無]=", 4227327), QColor(255, 128, 64));
+
+    EXPECT_FALSE(wordFlag("[住所枠印刷]=", "無し"));
+    EXPECT_TRUE(wordFlag("[封筒自社名]=", "印刷しない"));
+    EXPECT_TRUE(flag("[ゼロ印字]="));
+    EXPECT_FALSE(flag("[下記]="));
+}
+
+TEST(PrintIniReaders, TenthsTextIsShortestAndReadsBack)
+{
+    struct Case
+    {
+        int tenths;
+        const char *text;
+    } const cases[] = {{0, "0"}, {20, "2"}, {-15, "-1.5"}, {2, "0.2"}, {-2, "-0.2"}, {23, "2.3"}};
+    TempProgramDir dir;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(tenthsText(c.tenths), QString::fromUtf8(c.text));
+        dir.writeLines("PRINT.INI", {"[切取位置]=" + tenthsText(c.tenths)});
+        EXPECT_EQ(tenths("[切取位置]="), c.tenths);
+    }
+}
+
+TEST(PrintIniStartup, DesignTitlesWithoutAFile)
+{
+    TempProgramDir dir;
+    EXPECT_EQ(itemGridTitles(false),
+              (QStringList{"№", "類", "品名", "", "形状・寸法", "数量", "単位", "単価", "原単価",
+                           "金額", "原価計", "原価率"}));
+    EXPECT_EQ(itemGridTitles(true).at(11), "利益率");
+    const SlipKindCaptions captions = slipKindCaptions();
+    EXPECT_EQ(captions.NOUHIN, "納品書");
+    EXPECT_EQ(captions.HATYUU, "発注書");
+    EXPECT_EQ(captions.IRAI, "見積依頼書");
+    const Modes m = modes();
+    EXPECT_FALSE(m.zeroPrint);
+    EXPECT_EQ(m.roundingMode, 0);
+    EXPECT_FALSE(m.profitRates);
+}
+
+TEST(PrintIniStartup, ReplacementsFromTheFile)
+{
+    TempProgramDir dir;
+    dir.writeLines("PRINT.INI", {"[品名の変更]=明細", "[数量]=", "[単価]=価格", "[注文書]=注文書",
+                                 "[請求書]=御請求書", "[端数処理]=2", "[利益率]=1", "[ゼロ印字]=0",
+                                 "[ロゴ]=/tmp/logo.bmp"});
+    const QStringList titles = itemGridTitles(true);
+    EXPECT_EQ(titles.at(2), "明細");
+    EXPECT_EQ(titles.at(5), "数量");
+    EXPECT_EQ(titles.at(7), "価格");
+    const SlipKindCaptions captions = slipKindCaptions();
+    EXPECT_EQ(captions.HATYUU, "注文書");
+    EXPECT_EQ(captions.SEIKYUU, "御請求書");
+    EXPECT_EQ(captions.JURYOU, "受領書");
+    const Modes m = modes();
+    EXPECT_EQ(m.roundingMode, 2);
+    EXPECT_TRUE(m.profitRates);
+    EXPECT_FALSE(m.zeroPrint);
+    EXPECT_EQ(m.logoPath, "/tmp/logo.bmp");
+
+    dir.writeLines("PRINT.INI", {"[端数処理]=3"});
+    EXPECT_EQ(modes().roundingMode, 0);
+}
