@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/slip_commands.h"
+#include "files/slip_folder.h"
 #include "settings/main_menu.h"
 #include "settings/screen_settings.h"
 #include "slip/calculation.h"
@@ -133,8 +135,8 @@ public:
     Calculation calc;
     // How the user left the window: positions, colours, function keys (SET2.INI).
     ScreenSettings screenSettings;
-    bool newNumber = false;      // the slip number shown was just issued
-    bool closeAfterSave = false; // the exit command asked to close after a save
+    // The new-number flag, the close-after-save request and statement mode.
+    SlipState slipState;
     bool customerEditMode = false;
     QImage logo;
     int browsePosition = -1;
@@ -146,6 +148,8 @@ public:
 
     // The slip's header as a value, and back.
     SlipHeader slipHeader() const;
+    // Writes the fields a blank or an open changes back into the controls.
+    void setSlipHeader(const SlipHeader &header);
     TaxMode taxMode() const;
     void setTaxMode(TaxMode mode);
 
@@ -181,6 +185,14 @@ public:
     void SpeedButton4Click();
     // The file command: shows or hides the file panel.
     void SpeedButton3Click();
+    // The save command 登録; true when the slip was saved.
+    bool SpeedButton5Click();
+    // 白紙: asks, then blanks the slip.
+    void SpeedButton11Click();
+    // Opens a slip file of the file list (FileListBox1DblClick).
+    void FileListBox1DblClick(const QString &path, int index);
+    // 先頭, 前, 次, 最後.
+    void pageThroughSlips(SlipFolder::Page page);
 
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();
@@ -243,8 +255,8 @@ private:
 
     // Shutdown: asks what the exit command asks; true when the window may close.
     bool confirmClose();
-    // The save command; true when the slip was saved.
-    bool SpeedButton5Click();
+    SlipHooks slipHooks();
+    void buildSlipNumberMenu();
 
     QStringList m_arguments;
     bool m_closeConfirmed = false;

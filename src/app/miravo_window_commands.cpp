@@ -36,13 +36,15 @@ void TMIRAVO::runCommand(MenuCommand command)
     case MenuCommand::Save:
         SpeedButton5Click();
         break;
+    case MenuCommand::Blank:
+        SpeedButton11Click();
+        break;
     case MenuCommand::Focus:
         SG1->setFocus(Qt::ShortcutFocusReason);
         break;
     case MenuCommand::None:
     case MenuCommand::PartsCatalogue:
     case MenuCommand::Print:
-    case MenuCommand::Blank:
     case MenuCommand::CustomerList:
     case MenuCommand::RowInsert:
     case MenuCommand::RowDelete:

@@ -118,6 +118,7 @@ void TMIRAVO::buildWindow()
     buildStatusBar();
     buildOverlays();
     buildMenus();
+    buildSlipNumberMenu();
     resize(1024, 740);
 }
 
@@ -159,10 +160,8 @@ void TMIRAVO::buildToolbar()
     SpeedButton13->hide();
 
     // Commands whose features are not part of the program yet stay disabled until they are.
-    for (QToolButton *button :
-         {SpeedButton3, SpeedButton5, SpeedButton6, SpeedButton11, SpeedButton16, SpeedButton7,
-          SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton1, SpeedButton18, SpeedButton30,
-          SpeedButton19, SpeedButton23, SpeedButton26})
+    for (QToolButton *button : {SpeedButton6, SpeedButton16, SpeedButton1, SpeedButton18,
+                                SpeedButton30, SpeedButton19, SpeedButton23, SpeedButton26})
         button->setEnabled(false);
     connect(SpeedButton4, &QToolButton::clicked, this, &TMIRAVO::SpeedButton4Click);
 }

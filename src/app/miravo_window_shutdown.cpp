@@ -50,14 +50,8 @@ bool TMIRAVO::confirmClose()
         return true;
     if (!prompter().question(QStringLiteral("保存しますか？\r\n\r\n")))
         return true;
-    closeAfterSave = true;
+    slipState.closeAfterSaveRequest = true;
     SpeedButton5Click();
-    return false;
-}
-
-bool TMIRAVO::SpeedButton5Click()
-{
-    // The save command joins with the slip files.
     return false;
 }
 

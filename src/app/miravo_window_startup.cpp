@@ -10,6 +10,7 @@
 #include "master/choice_lists.h"
 #include "settings/column_widths.h"
 #include "files/file_browser_panel.h"
+#include "files/numbering.h"
 #include "settings/settings_file.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -91,7 +92,7 @@ void TMIRAVO::FormCreate()
 
 void TMIRAVO::clearProgramState()
 {
-    closeAfterSave = false;
+    slipState.closeAfterSaveRequest = false;
     calc.settings.profitRate = false;
     calc.settings.zeroPrint = false;
     customerEditMode = false;
@@ -173,8 +174,10 @@ void TMIRAVO::scaleForLargeFonts()
 
 void TMIRAVO::fetchFirstSlipNumber()
 {
-    newNumber = true;
-    // The number itself comes from the slip numbering once it is part of the program.
+    slipState.newNumberFlag = true;
+    QString number = Bangou->text();
+    BANGOU_CALL(number);
+    Bangou->setText(number);
 }
 
 void TMIRAVO::setItemGridTitlesAndWidths()
@@ -261,7 +264,17 @@ void TMIRAVO::showStartupStatus()
 
 void TMIRAVO::openArgumentSlip()
 {
-    // The argument is kept in m_arguments; opening it joins with the slip files.
+    if (m_arguments.isEmpty())
+        return;
+    const SlipHooks hooks = slipHooks();
+    SlipHeader header = slipHeader();
+    HAKUSI_CALL(header, *SG1Cells, slipState, hooks);
+    KANREN_YOMIKOMI(m_arguments.first(), header, *SG1Cells, slipState, hooks);
+    setSlipHeader(header);
+    TOTALKIN->clear();
+    Keisan();
+    SG1->setCurrentCell(1, 1);
+    browsePosition = Panel1->selectedSlipFile();
 }
 
 void TMIRAVO::changeEvent(QEvent *event)

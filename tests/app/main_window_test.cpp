@@ -311,3 +311,106 @@ TEST_F(MainWindowTest, HomeAndEndJumpToTheItemGridFromAnyField)
         EXPECT_EQ(window->SG1->row(), c.row);
     }
 }
+
+namespace {
+
+void typeSlip(TMIRAVO &window)
+{
+    window.NAME1->setText("山田商店");
+    window.ADD1->setText("東京都千代田区1-1");
+    window.Bangou->setText("10023");
+    window.TITLE->setText("見積");
+    window.setTaxMode(TaxMode::Inclusive);
+    window.SG1Cells->setRowCells(
+        1, {"1", "", "ボルト, M8", "", "", "3", "本", "1050", "", "", "", ""});
+    window.Keisan();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, SavedSlipOpensAgainFromTheFileList)
+{
+    auto window = showWindow();
+    typeSlip(*window);
+    const QString total = window->TOTALKIN->text();
+    prompter.answers << true; // the folder question
+    EXPECT_TRUE(window->SpeedButton5Click());
+    EXPECT_EQ(prompter.texts("info").last(), "登録しました。");
+    ASSERT_EQ(window->Panel1->slipFileCount(), 1);
+    EXPECT_TRUE(window->Panel1->slipFilePath(0).endsWith("令和8年12月10日【10023】見積.419") ||
+                window->Panel1->slipFilePath(0).contains("【10023】見積.419"));
+
+    prompter.answers << true; // 白紙に戻します。
+    window->SpeedButton11Click();
+    EXPECT_TRUE(window->NAME1->text().isEmpty());
+    EXPECT_TRUE(window->SG1Cells->cell(2, 1).isEmpty());
+
+    window->setTaxMode(TaxMode::Exclusive);
+    window->FileListBox1DblClick(window->Panel1->slipFilePath(0), 0);
+    EXPECT_EQ(window->NAME1->text(), "山田商店");
+    EXPECT_EQ(window->ADD1->text(), "東京都千代田区1-1");
+    EXPECT_EQ(window->Bangou->text(), "10023");
+    EXPECT_EQ(window->TITLE->text(), "見積");
+    EXPECT_EQ(window->taxMode(), TaxMode::Inclusive);
+    EXPECT_EQ(window->SG1Cells->cell(2, 1), "ボルト, M8");
+    EXPECT_EQ(window->SG1Cells->cell(9, 1), "3150");
+    EXPECT_EQ(window->TOTALKIN->text(), total);
+    EXPECT_EQ(window->browsePosition, 0);
+}
+
+TEST_F(MainWindowTest, ExitAnsweringYesToSaveSavesThenCloses)
+{
+    auto window = showWindow();
+    typeSlip(*window);
+    // 終了します。, 保存しますか？, the folder question, 終了します。 after the save.
+    prompter.answers << true << true << true << true;
+    window->SpeedButton4Click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->Panel1->slipFileCount(), 1);
+    EXPECT_EQ(prompter.texts("question").last(), "終了します。");
+}
+
+TEST_F(MainWindowTest, AFileArgumentOpensThatSlipWithoutTakingANumber)
+{
+    dir.writeLines("BANGO.INI", {"20001"});
+    QString path;
+    QStringList counter;
+    {
+        auto window = showWindow();
+        typeSlip(*window);
+        prompter.answers << true;
+        ASSERT_TRUE(window->SpeedButton5Click());
+        path = window->Panel1->slipFilePath(0);
+        counter = dir.readLines("BANGO.INI");
+    }
+    TMIRAVO window({path});
+    EXPECT_EQ(window.NAME1->text(), "山田商店");
+    EXPECT_EQ(window.Bangou->text(), "10023");
+    EXPECT_EQ(window.SG1Cells->cell(9, 1), "3150");
+    EXPECT_EQ(dir.readLines("BANGO.INI"), counter);
+}
+
+TEST_F(MainWindowTest, ShortcutsRunTheirCommandsOnlyWhileTheWindowShows)
+{
+    auto window = showWindow();
+    window->NAME1->setText("山田");
+    window->ADD1->setFocus();
+    QTest::keyClick(window->ADD1, Qt::Key_6, Qt::ControlModifier);
+    EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
+    EXPECT_EQ(window->NAME1->text(), "山田");
+
+    window->hide();
+    QTest::keyClick(window->ADD1, Qt::Key_6, Qt::ControlModifier);
+    EXPECT_EQ(prompter.log.size(), 1);
+}
+
+TEST_F(MainWindowTest, AFunctionKeyMovesBetweenLabels)
+{
+    auto window = showWindow();
+    window->MENU_ITEM(3, 3); // F3 on "3 登録"
+    window->MENU_ITEM(6, 3); // then on "6 白紙"
+    EXPECT_EQ(window->commandLabels.at(5)->toolTip(), "F-3");
+    prompter.log.clear();
+    QTest::keyClick(window->NAME1, Qt::Key_F3);
+    EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
+}
