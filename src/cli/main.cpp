@@ -36,5 +36,5 @@ int main(int argc, char **argv)
         return 0;
     }
     err << "miravo-cli: unknown command '" << arguments.at(1) << "'\n" << usage;
-    return 2;
+    return 1;
 }
