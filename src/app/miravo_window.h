@@ -16,6 +16,7 @@ class QLineEdit;
 class QRadioButton;
 class QToolBar;
 class QToolButton;
+class FileBrowserPanel;
 class ItemGridView;
 class StringGrid;
 
@@ -108,6 +109,9 @@ public:
     StringGrid *SG1Cells = nullptr;
     ItemGridView *SG1 = nullptr;
 
+    // --- Overlays -----------------------------------------------------------------------
+    FileBrowserPanel *Panel1 = nullptr;
+
     // --- Command strip ------------------------------------------------------------------
     QLabel *StaticText1 = nullptr;
     QVector<QLabel *> commandLabels;      // StaticText7 .. StaticText18, positions 1 to 12
@@ -150,6 +154,8 @@ public:
 
     // The exit command 終了.
     void SpeedButton4Click();
+    // The file command: shows or hides the file panel.
+    void SpeedButton3Click();
 
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();
@@ -171,6 +177,7 @@ private:
     void buildItemGrid();
     void buildCommandStrip();
     void buildStatusBar();
+    void buildOverlays();
     void watchHeaderField(QWidget *field);
 
     // Start-up steps, in their order.
@@ -198,6 +205,7 @@ private:
     // Header behaviour.
     bool handleFormKey(QWidget *target, QKeyEvent *event);
     void moveFocusInHeader(QWidget *from, bool backwards);
+    void jumpInItemGrid(bool home);
     void setFocusBackground(QWidget *field, bool focused);
 
     // Shutdown: asks what the exit command asks; true when the window may close.

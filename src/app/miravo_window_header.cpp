@@ -3,7 +3,9 @@
 #include "miravo_window.h"
 
 #include "common/sjis.h"
+#include "files/file_browser_panel.h"
 #include "slip/item_grid_view.h"
+#include "slip/string_grid.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -11,6 +13,8 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -31,6 +35,10 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
 
     switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (widget == Path)
+            SpeedButton3Click();
+        break;
     case QEvent::KeyPress:
         // The window sees every key of its controls before they do.
         if (widget == QApplication::focusWidget() && widget->window() == this &&
@@ -59,6 +67,11 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
 
 bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
 {
+    // Home and End take the focus to the item grid from anywhere in the window.
+    if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+        jumpInItemGrid(event->key() == Qt::Key_Home);
+        return true;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter)
         return false;
@@ -72,6 +85,20 @@ bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     moveFocusInHeader(target, modifiers == Qt::ShiftModifier);
     return true;
+}
+
+void TMIRAVO::jumpInItemGrid(bool home)
+{
+    const int lastRow = SG1Cells->rows() - 1;
+    if (home) {
+        // By way of the last row, so that row 1 ends up at the top of the view.
+        SG1->setCurrentCell(1, lastRow);
+        SG1->setCurrentCell(1, 1);
+        SG1->setTopRow(1);
+    } else {
+        SG1->setCurrentCell(8, lastRow);
+    }
+    SG1->setFocus(Qt::OtherFocusReason);
 }
 
 void TMIRAVO::moveFocusInHeader(QWidget *from, bool backwards)
@@ -164,4 +191,15 @@ SlipHeader TMIRAVO::slipHeader() const
     header.Kigen = Kigen->currentText();
     header.NameX = NameX->currentText();
     return header;
+}
+
+void TMIRAVO::SpeedButton3Click()
+{
+    if (Panel1->isVisible()) {
+        Panel1->hide();
+        return;
+    }
+    Panel1->raise();
+    Panel1->show();
+    Panel1->FileListBox1->setFocus();
 }

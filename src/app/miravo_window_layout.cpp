@@ -2,6 +2,7 @@
 #include "miravo_window.h"
 
 #include "common/sjis.h"
+#include "files/file_browser_panel.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
@@ -132,6 +133,7 @@ void TMIRAVO::buildWindow()
     buildItemGrid();
     buildCommandStrip();
     buildStatusBar();
+    buildOverlays();
     resize(1024, 740);
 }
 
@@ -164,6 +166,7 @@ void TMIRAVO::buildToolbar()
     add(SpeedButton19, "SpeedButton19", "検索");
     add(SpeedButton23, "SpeedButton23", "部品");
     add(SpeedButton26, "SpeedButton26", "説明");
+    connect(SpeedButton3, &QToolButton::clicked, this, &TMIRAVO::SpeedButton3Click);
     SpeedButton14 =
         makeButton(centralWidget(), QStringLiteral("SpeedButton14"), QStringLiteral("行挿入"));
     SpeedButton13 =
@@ -426,4 +429,21 @@ void TMIRAVO::setPanelText(int panel, const QString &text)
 {
     if (QLabel *label = statusPanels.value(panel))
         label->setText(text);
+}
+
+void TMIRAVO::buildOverlays()
+{
+    Panel1 = new FileBrowserPanel(centralWidget());
+    connect(Panel1, &FileBrowserPanel::folderChanged, this,
+            [this](const QString &folder, int lastIndex) {
+                Path->setText(QStringLiteral("DataPath = ") + folder);
+                if (lastIndex >= 0)
+                    browsePosition = lastIndex;
+            });
+    connect(Panel1, &FileBrowserPanel::closeRequested, this, [this] {
+        Panel1->hide();
+        SG1->setFocus();
+    });
+    // A click on the folder label toggles the panel too.
+    Path->installEventFilter(this);
 }

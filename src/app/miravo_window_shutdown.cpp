@@ -4,6 +4,7 @@
 
 #include "common/miravo_error.h"
 #include "common/prompter.h"
+#include "files/file_browser_panel.h"
 #include "slip/string_grid.h"
 
 #include <QCloseEvent>
@@ -78,7 +79,9 @@ bool TMIRAVO::FormClose()
 {
     // Every file is tried even when an earlier one failed: each write replaces its file
     // whole or leaves it as it was, so one failure need not cost the others.
-    const QList<std::function<void()>> writes = {};
+    const QList<std::function<void()>> writes = {
+        [this] { Panel1->registry().save(); },
+    };
     bool allWritten = true;
     for (const auto &write : writes) {
         try {

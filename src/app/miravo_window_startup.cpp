@@ -6,6 +6,7 @@
 #include "common/japanese.h"
 #include "common/miravo_error.h"
 #include "common/program_dir.h"
+#include "files/file_browser_panel.h"
 #include "settings/settings_file.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -201,8 +202,9 @@ void TMIRAVO::loadStartupColumnWidths()
 
 void TMIRAVO::refreshFileLists()
 {
-    // The file lists join with the file browser; the label shows the folder in use.
-    Path->setText(QStringLiteral("DataPath = ") + programDir());
+    // The folder change re-reads both lists, selects the newest slip, takes it as the browse
+    // position and shows the folder in Path.
+    Panel1->setFolder(Panel1->folder());
 }
 
 void TMIRAVO::prepareTotalsAndCustomerGrids()
@@ -212,7 +214,7 @@ void TMIRAVO::prepareTotalsAndCustomerGrids()
 
 void TMIRAVO::prepareFolderRegistry()
 {
-    // The registered folders join with the file browser.
+    Panel1->DIR_READ();
 }
 
 void TMIRAVO::loadPersonList()

@@ -1,4 +1,5 @@
 #include "app/miravo_window.h"
+#include "files/file_browser_panel.h"
 #include "common/clock.h"
 #include "common/sjis.h"
 #include "slip/item_grid_view.h"
@@ -260,4 +261,49 @@ TEST_F(MainWindowTest, AnUnreadableSettingsFileIsReportedAndStartUpGoesOn)
     // The later steps still ran.
     EXPECT_EQ(window.SG1Cells->cell(0, 30), "30");
     EXPECT_EQ(window.panelText(5), "MIRAVO");
+}
+
+TEST_F(MainWindowTest, ClosingReportsAFailedWriteOnceAndStillCloses)
+{
+    auto window = showWindow();
+    // A folder in the place of a settings file makes its write fail.
+    QDir(dir.path()).mkdir("FOLDER.INI");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompter.log, QStringList{"warning: 設定ファイルは保存できませんでした。\r\n"});
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheSettingsFiles)
+{
+    auto window = showWindow();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(dir.exists("FOLDER.INI"));
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(MainWindowTest, TheFileCommandTogglesThePanel)
+{
+    auto window = showWindow();
+    window->SpeedButton3Click();
+    EXPECT_TRUE(window->Panel1->isVisible());
+    EXPECT_TRUE(window->Path->text().startsWith("DataPath = "));
+    window->SpeedButton3Click();
+    EXPECT_FALSE(window->Panel1->isVisible());
+}
+
+TEST_F(MainWindowTest, HomeAndEndJumpToTheItemGridFromAnyField)
+{
+    auto window = showWindow();
+    struct Case
+    {
+        Qt::Key key;
+        int column;
+        int row;
+    };
+    for (const Case &c : {Case{Qt::Key_Home, 1, 1}, Case{Qt::Key_End, 8, 30}}) {
+        window->ADD1->setFocus();
+        QTest::keyClick(window->ADD1, c.key);
+        EXPECT_EQ(QApplication::focusWidget(), window->SG1);
+        EXPECT_EQ(window->SG1->col(), c.column);
+        EXPECT_EQ(window->SG1->row(), c.row);
+    }
 }

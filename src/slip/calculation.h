@@ -1,0 +1,100 @@
+#pragma once
+
+#include "slip/money.h"
+#include "slip/slip_arithmetic.h"
+#include "slip/slip_header.h"
+
+#include <QString>
+
+#include <functional>
+
+class StringGrid;
+
+// Columns of the item grid SG1 that the calculation reads and writes.
+namespace ItemColumn {
+constexpr int exemptMark = 3;
+constexpr int quantity = 5;
+constexpr int unitPrice = 7;
+constexpr int costPrice = 8;
+constexpr int amount = 9;
+constexpr int costAmount = 10;
+constexpr int rate = 11;
+} // namespace ItemColumn
+
+// The program-wide calculation settings, read from PRINT.INI at start-up and again whenever
+// the print settings dialog closes.
+struct CalcSettings
+{
+    RoundingMode rounding = RoundingMode::Truncate;
+    // Zero quantities, prices and rounded amounts are kept instead of blanked.
+    bool zeroPrint = false;
+    // Column 11 and the last status panel show the profit rate instead of the cost rate.
+    bool profitRate = false;
+
+    static CalcSettings fromPrintIni();
+};
+
+// The title of the rate column: 利益率 or 原価率.
+QString rateColumnTitle(bool profitRate);
+
+// Sums over the item grid, kept between recalculations for saving and printing.
+struct SlipTotals
+{
+    Money item;    // column 9 of every row
+    Money taxable; // column 9 of rows without the tax-exempt mark
+    Money cost;    // column 10 of every row
+};
+
+// The grid cell being edited when the recalculation runs; column -1 when none.
+struct GridCell
+{
+    int column = -1;
+    int row = -1;
+};
+
+// What the window shows after a recalculation.
+struct KeisanResult
+{
+    QString TOTALKIN;   // "\12,345.-"
+    QString taxText;    // status panel 2
+    QString totalText;  // status panel 3
+    QString costText;   // status panel 4
+    QString profitText; // status panel 5
+    QString rateText;   // status panel 6
+    // A line amount overflowed: the in-cell number editor must be emptied as well.
+    bool clearNumberEditor = false;
+
+    // The text of status panel 2 to 6; empty for any other panel.
+    QString statusPanel(int index) const;
+};
+
+// The beep and "桁オーバーです。" of an amount beyond the money range.
+void reportDigitOverflow();
+
+// The recalculation of the slip: line amounts, cost amounts and rates in the item grid, the
+// totals and the texts of the total box and the status bar. The main window owns one and
+// keeps its settings current.
+class Calculation
+{
+public:
+    CalcSettings settings;
+    SlipTotals totals;
+    // Refreshes the totals-by-classification grid; the window sets it and skips the refresh
+    // while that grid is hidden.
+    std::function<void()> refreshClassificationTotals;
+
+    // Recalculates every item row of SG1 (rows 1 to the last) and the totals. current is the
+    // cell being edited: it is emptied when an amount overflows and it is a quantity or
+    // price cell.
+    KeisanResult Keisan(StringGrid &SG1, TaxMode taxMode, GridCell current = {});
+
+private:
+    void calculateRow(StringGrid &grid, int row, TaxMode taxMode, GridCell current,
+                      KeisanResult &result) const;
+    QString lineAmount(StringGrid &grid, int row, int priceColumn, GridCell current,
+                       KeisanResult &result) const;
+    QString rowRate(const QString &amount, const QString &cost, bool onNetAmount) const;
+    bool addToTotals(const StringGrid &grid, int row);
+    void fillTexts(TaxMode taxMode, KeisanResult &result) const;
+    QString overallRateText(TaxMode taxMode, qint64 inclusiveTaxOfTaxable) const;
+};
