@@ -23,7 +23,11 @@ class QRadioButton;
 class QToolBar;
 class QToolButton;
 class FileBrowserPanel;
+class CellNumEdit;
+class CellTextEdit;
+class ItemCellEditors;
 class ItemGridView;
+class QFrame;
 class StringGrid;
 
 // The main window: the slip being typed is exactly the content of these controls. Other
@@ -114,6 +118,12 @@ public:
     // --- Item grid ----------------------------------------------------------------------
     StringGrid *SG1Cells = nullptr;
     ItemGridView *SG1 = nullptr;
+    // The in-cell editors: typing in the grid goes into one of them.
+    ItemCellEditors *cellEditors = nullptr;
+    QFrame *EditP = nullptr;
+    CellTextEdit *Edit1 = nullptr;
+    QFrame *NumP = nullptr;
+    CellNumEdit *NumEdit1 = nullptr;
 
     // --- Overlays -----------------------------------------------------------------------
     FileBrowserPanel *Panel1 = nullptr;

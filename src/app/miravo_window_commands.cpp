@@ -6,6 +6,7 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
@@ -20,6 +21,9 @@ void TMIRAVO::Keisan()
 {
     const KeisanResult result = calc.Keisan(*SG1Cells, taxMode(), GridCell{SG1->col(), SG1->row()});
     TOTALKIN->setText(result.TOTALKIN);
+    // An amount beyond the money range also empties what the number editor holds.
+    if (result.clearNumberEditor && NumP->isVisible())
+        NumEdit1->setValue(QString());
     for (int panel = 2; panel <= 6; ++panel)
         setPanelText(panel, result.statusPanel(panel));
 }
@@ -40,7 +44,10 @@ void TMIRAVO::runCommand(MenuCommand command)
         SpeedButton11Click();
         break;
     case MenuCommand::Focus:
-        SG1->setFocus(Qt::ShortcutFocusReason);
+        if (EditP->isVisible() || NumP->isVisible())
+            NAME1->setFocus(Qt::ShortcutFocusReason);
+        else
+            SG1->setFocus(Qt::ShortcutFocusReason);
         break;
     case MenuCommand::None:
     case MenuCommand::PartsCatalogue:

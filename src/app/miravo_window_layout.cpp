@@ -5,6 +5,7 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
@@ -354,6 +355,17 @@ void TMIRAVO::buildItemGrid()
     SG1 = new ItemGridView(SG1Cells, centralWidget());
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->setGeometry(20, 184, 979, 464);
+
+    cellEditors = new ItemCellEditors(SG1);
+    EditP = cellEditors->EditP;
+    Edit1 = cellEditors->Edit1;
+    NumP = cellEditors->NumP;
+    NumEdit1 = cellEditors->NumEdit1;
+    // The editors move through the grid with Enter themselves.
+    Edit1->setProperty("ownsEnterKey", true);
+    NumEdit1->setProperty("ownsEnterKey", true);
+    cellEditors->recalculate = [this] { Keisan(); };
+    cellEditors->sizeColumnShown = [this] { return Sunpou->isChecked(); };
 }
 
 void TMIRAVO::buildCommandStrip()

@@ -6,6 +6,7 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "settings/column_widths.h"
+#include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
@@ -74,6 +75,9 @@ void TMIRAVO::applyColours()
         box->setFocusColour(colours.focus);
     Panel1->setFocusColor(toQColor(colours.focus));
     SG1->setFixedColors(toQColor(colours.itemFixed), toQColor(colours.itemFixedText));
+    cellEditors->setFocusColor(toQColor(colours.focus));
+    for (int column = 1; column < 12; ++column)
+        cellEditors->setColumnTextColor(column, toQColor(colours.columnTextColour(column)));
     SG1->viewport()->update();
 }
 

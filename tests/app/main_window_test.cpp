@@ -162,8 +162,10 @@ TEST_F(MainWindowTest, EnterWalksTheHeaderAndShiftEnterWalksBack)
     for (int i = 0; i < order.size(); ++i) {
         order.at(i)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QWidget *expected = i + 1 < order.size() ? order.at(i + 1) : window->SG1;
-        EXPECT_EQ(QApplication::focusWidget(), expected) << i;
+        if (i + 1 < order.size())
+            EXPECT_EQ(QApplication::focusWidget(), order.at(i + 1)) << i;
+        else
+            EXPECT_TRUE(window->SG1->isAncestorOf(QApplication::focusWidget()));
     }
     for (int i = 1; i < order.size(); ++i) {
         order.at(i)->setFocus();
@@ -306,7 +308,8 @@ TEST_F(MainWindowTest, HomeAndEndJumpToTheItemGridFromAnyField)
     for (const Case &c : {Case{Qt::Key_Home, 1, 1}, Case{Qt::Key_End, 8, 30}}) {
         window->ADD1->setFocus();
         QTest::keyClick(window->ADD1, c.key);
-        EXPECT_EQ(QApplication::focusWidget(), window->SG1);
+        // The grid hands the focus on to the editor of its current cell.
+        EXPECT_TRUE(window->SG1->isAncestorOf(QApplication::focusWidget()));
         EXPECT_EQ(window->SG1->col(), c.column);
         EXPECT_EQ(window->SG1->row(), c.row);
     }
