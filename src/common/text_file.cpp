@@ -54,7 +54,9 @@ void writeLines(const QString &path, const QStringList &lines)
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write is seen here: a buffered flush inside commit() can
+    // lose a partial write and still rename the truncated file into place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw IoError(path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

@@ -23,6 +23,15 @@ QVariant StringGrid::data(const QModelIndex &index, int role) const
     return cell(index.column(), index.row());
 }
 
+// The fixed title row and number column double as the headers, so a view can keep them in
+// place while the items scroll.
+QVariant StringGrid::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    return orientation == Qt::Horizontal ? cell(section, 0) : cell(0, section);
+}
+
 bool StringGrid::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole)
@@ -126,14 +135,23 @@ void StringGrid::endBatch()
     const QModelIndex bottomRight = index(qMin(m_dirtyBottom, rows() - 1), m_dirtyRight);
     m_dirtyTop = m_dirtyBottom = m_dirtyLeft = m_dirtyRight = -1;
     if (topLeft.isValid() && bottomRight.isValid())
-        emit dataChanged(topLeft, bottomRight, {Qt::DisplayRole, Qt::EditRole});
+        emitChanged(topLeft, bottomRight);
+}
+
+void StringGrid::emitChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
+{
+    emit dataChanged(topLeft, bottomRight, {Qt::DisplayRole, Qt::EditRole});
+    if (topLeft.row() == 0)
+        emit headerDataChanged(Qt::Horizontal, topLeft.column(), bottomRight.column());
+    if (topLeft.column() == 0)
+        emit headerDataChanged(Qt::Vertical, topLeft.row(), bottomRight.row());
 }
 
 void StringGrid::noteChanged(int column, int row)
 {
     if (m_batchDepth == 0) {
         const QModelIndex changed = index(row, column);
-        emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+        emitChanged(changed, changed);
         return;
     }
     if (m_dirtyTop < 0) {

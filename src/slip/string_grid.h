@@ -17,6 +17,8 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
     int rows() const { return int(m_cells.size()); }
     int columns() const { return m_columnCount; }
@@ -42,6 +44,7 @@ public:
 
 private:
     void noteChanged(int column, int row);
+    void emitChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
 
     int m_columnCount;
     QVector<QStringList> m_cells;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QTableView>
+
+class StringGrid;
+
+// The view of a string grid with one fixed title row and one fixed number column, as the
+// item grid SG1 shows it: row 0 and column 0 of the model stay in place as headers in the
+// fixed colour while the items scroll. Cells are addressed (column, row) in model terms.
+class ItemGridView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit ItemGridView(StringGrid *grid, QWidget *parent = nullptr);
+
+    StringGrid *grid() const { return m_grid; }
+
+    // Column widths in pixels; a hidden column reports -1, as the settings files keep it.
+    int colWidth(int column) const;
+    void setColWidth(int column, int width);
+    void setColHidden(int column, bool hidden);
+
+    void setDefaultRowHeight(int height);
+    void setFixedColors(const QColor &background, const QColor &text);
+    QColor fixedColor() const { return m_fixedBackground; }
+    QColor fixedTextColor() const { return m_fixedText; }
+
+    // The current cell; (1, 1) is the first item cell.
+    int col() const;
+    int row() const;
+    void setCurrentCell(int column, int row);
+    // Scrolls so that the given item row is the first one visible.
+    void setTopRow(int row);
+
+private:
+    void applyFixedStyle();
+    void adoptRowCount();
+    void onRowDragged(int logicalIndex, int oldVisualIndex, int newVisualIndex);
+
+    StringGrid *m_grid;
+    QColor m_fixedBackground{0x80, 0x80, 0xFF};
+    QColor m_fixedText{Qt::white};
+    int m_rowHeight = 20;
+};
