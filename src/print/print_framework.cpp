@@ -216,12 +216,12 @@ TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOp
     const QString yenMark = QStringLiteral("\\");
     const QString minus = QStringLiteral("▲");
     const bool negative = sums.total < 0;
-    // A negative page total prints every line as "▲" and the absolute value.
-    auto justified = [&](qint64 v) {
-        return negative ? minus + formatWhole(-v) : formatWhole10(v);
-    };
-    auto plain = [&](qint64 v) { return negative ? minus + formatWhole(-v) : formatWhole(v); };
-    auto last = [&](qint64 v) { return yenMark + plain(v); };
+    // A page with a negative total prints its values unjustified, each negative one as "▲"
+    // and its absolute value.
+    auto signedText = [&](qint64 v) { return v < 0 ? minus + formatWhole(-v) : formatWhole(v); };
+    auto justified = [&](qint64 v) { return negative ? signedText(v) : formatWhole10(v); };
+    auto plain = [&](qint64 v) { return signedText(v); };
+    auto last = [&](qint64 v) { return yenMark + signedText(v); };
 
     TotalsBox box;
     switch (mode) {

@@ -156,6 +156,16 @@ TEST(TotalsBox, LinesPerTaxMode)
          "(▲50)",
          "\\▲1,050"},
         {"exempt negative", TaxMode::Exempt, 4, -20, 0, {0, false}, "\\▲20", "", ""},
+        // A returned untaxed item outweighs a taxed sale: the tax itself is not negative.
+        {"negative total, positive tax",
+         TaxMode::Exclusive,
+         2,
+         -2000,
+         1000,
+         {0, false},
+         "▲2,000",
+         "50",
+         "\\▲1,950"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
