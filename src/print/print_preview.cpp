@@ -1,5 +1,11 @@
 #include "print_preview.h"
 
+#include "painter_canvas.h"
+
+#include <QPainter>
+
+#include <cmath>
+
 PrinterMetrics a4Metrics600()
 {
     // 210 × 297 mm at 600 dpi.
@@ -56,6 +62,21 @@ void replayPage(const RecordedPage &page, PrintCanvas &target)
             break;
         }
     }
+}
+
+QImage renderPageImage(const RecordedPage &page, double scale)
+{
+    const PrinterMetrics &m = page.metrics;
+    QImage image(int(std::lround(m.pageWidth * scale)), int(std::lround(m.pageHeight * scale)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    PainterCanvas canvas(painter, m.pageWidth, m.pageHeight, m.dpiX, m.dpiY);
+    replayPage(page, canvas);
+    return image;
 }
 
 RecordingCanvas::RecordingCanvas(RecordedPage &page)

@@ -61,6 +61,10 @@ struct RecordedPage
 // caller that needs another scale sets it on the target's painter.
 void replayPage(const RecordedPage &page, PrintCanvas &target);
 
+// The page as a white image of its page size times scale (0.25 shows a 600 dpi page at
+// 150 dpi).
+QImage renderPageImage(const RecordedPage &page, double scale);
+
 // A canvas that appends every call to a page instead of drawing.
 class RecordingCanvas final : public PrintCanvas
 {
