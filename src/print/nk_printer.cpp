@@ -65,8 +65,10 @@ bool TNkPrinter::isPdfEntry() const
 
 void TNkPrinter::selectPdfEntry()
 {
+    // An empty output file name would switch QPrinter back to the native format.
+    if (!m_pdfFileName.isEmpty())
+        m_printer.setOutputFileName(m_pdfFileName);
     m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(m_pdfFileName);
     m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
@@ -159,6 +161,8 @@ void TNkPrinter::setColor(bool color)
 
 bool TNkPrinter::runSetupDialog()
 {
+    if (m_unattended)
+        return true;
     QPrintDialog dialog(&m_printer, m_dialogParent);
     dialog.setObjectName(QStringLiteral("NkPrinterSetupDialog1"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);

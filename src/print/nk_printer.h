@@ -27,6 +27,10 @@ public:
     void setPdfFileName(const QString &fileName);
     QPrinter &printer() { return m_printer; }
 
+    // Without a user (the command line, tests): the setup dialog is not shown and counts
+    // as confirmed with the settings in effect.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
+
     QStringList printerNames() const override;
     int printerIndex() const override;
     void setPrinterIndex(int index) override;
@@ -54,6 +58,7 @@ private:
     QWidget *m_dialogParent;
     QPrinter m_printer{QPrinter::HighResolution};
     QString m_pdfFileName;
+    bool m_unattended = false;
     QPainter m_painter;
     std::unique_ptr<PainterCanvas> m_canvas;
 };
