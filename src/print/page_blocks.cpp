@@ -3,6 +3,8 @@
 #include "common/era_date.h"
 #include "common/sjis.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace {
@@ -24,6 +26,21 @@ int roundOff(double value)
 }
 
 } // namespace
+
+QImage loadLogoPicture()
+{
+    const QString path = PrintIni::text(QStringLiteral("[ロゴ]="));
+    if (path.isEmpty())
+        return {};
+    for (const QString &candidate : {path, QString(path).replace(u'\\', u'/')}) {
+        if (QFileInfo::exists(candidate)) {
+            QImage logo;
+            if (logo.load(candidate))
+                return logo;
+        }
+    }
+    return {};
+}
 
 WindowEnvelopeOffsets windowEnvelopeOffsets(const LayoutScale &scale)
 {

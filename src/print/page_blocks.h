@@ -25,6 +25,11 @@ struct SlipPageInfo
     FrameSettings frame;
 };
 
+// The logo picture named by "[ロゴ]=": empty when the key is empty or the file is missing
+// or cannot be read (never a message; the slips simply print without it). A path written
+// on Windows with "\" separators is tried with "/" as well.
+QImage loadLogoPicture();
+
 // The device offsets of the window-envelope mode ("[住所枠窓付き封筒用]=1"); all 0 outside it.
 struct WindowEnvelopeOffsets
 {

@@ -469,4 +469,39 @@ TEST_F(SlipLayoutTest, CommandsCheckKindsHonorificAndConfirmation)
     EXPECT_TRUE(state.previewCancelled);
 }
 
+TEST_F(SlipLayoutTest, LogoPictureIsLoadedWhenReadableAndDrawnAtItsPixelSize)
+{
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(dir.file(QStringLiteral("logo.png"))));
+    dir.writeBytes(QStringLiteral("broken.bmp"), "BM not a bitmap");
+    const struct
+    {
+        QString value;
+        bool loads;
+    } cases[] = {{dir.file(QStringLiteral("logo.png")), true},
+                 {dir.file(QStringLiteral("missing.png")), false},
+                 {dir.file(QStringLiteral("broken.bmp")), false},
+                 {QString(), false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.value.toStdString());
+        setPrintIni({QStringLiteral("[ロゴ]=") + c.value});
+        EXPECT_EQ(!loadLogoPicture().isNull(), c.loads);
+    }
+
+    setPrintIni({QStringLiteral("[ロゴ]=") + dir.file(QStringLiteral("logo.png")),
+                 QStringLiteral("[ロゴLEFT]=10"), QStringLiteral("[ロゴTOP]=-5")});
+    job.logo = loadLogoPicture();
+    setKinds({1});
+    record();
+    const LayoutScale s = scale();
+    const auto bitmap =
+        std::find_if(page(0).ops.begin(), page(0).ops.end(),
+                     [](const CanvasOp &op) { return op.kind == CanvasOpKind::Bitmap; });
+    ASSERT_NE(bitmap, page(0).ops.end());
+    EXPECT_EQ(bitmap->x, int(1840 * double(s.H)));
+    EXPECT_EQ(bitmap->y, int(130 * double(s.V)));
+    EXPECT_EQ(bitmap->bitmap.size(), QSize(40, 20));
+}
+
 } // namespace
