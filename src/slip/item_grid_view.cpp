@@ -80,11 +80,11 @@ void ItemGridView::setFixedColors(const QColor &background, const QColor &text)
 
 void ItemGridView::applyFixedStyle()
 {
-    const QString section = QStringLiteral(
-                                "QHeaderView::section { background-color: %1; color: %2;"
-                                " border: 1px solid #a0a0a0; border-top: none; border-left: none;"
-                                " padding: 0px; }")
-                                .arg(m_fixedBackground.name(), m_fixedText.name());
+    const QString section =
+        QStringLiteral("QHeaderView::section { background-color: %1; color: %2;"
+                       " border: 1px solid #a0a0a0; border-top: none; border-left: none;"
+                       " padding: 0px; }")
+            .arg(m_fixedBackground.name(), m_fixedText.name());
     horizontalHeader()->setStyleSheet(section);
     verticalHeader()->setStyleSheet(section);
 }
@@ -101,8 +101,8 @@ int ItemGridView::row() const
 
 void ItemGridView::setCurrentCell(int column, int row)
 {
-    const QModelIndex target = m_grid->index(qBound(1, row, m_grid->rows() - 1),
-                                             qBound(1, column, m_grid->columns() - 1));
+    const QModelIndex target =
+        m_grid->index(qBound(1, row, m_grid->rows() - 1), qBound(1, column, m_grid->columns() - 1));
     setCurrentIndex(target);
     scrollTo(target);
 }

@@ -12,7 +12,7 @@ public:
     TempProgramDir();
     ~TempProgramDir();
 
-    QString path() const;               // with a trailing '/'
+    QString path() const; // with a trailing '/'
     QString file(const QString &name) const;
 
     // Writes a file of the program directory: lines in CP932 with CR LF.

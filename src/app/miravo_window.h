@@ -1,0 +1,211 @@
+#pragma once
+
+#include "slip/slip_header.h"
+
+#include <QButtonGroup>
+#include <QImage>
+#include <QMainWindow>
+#include <QVector>
+
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QToolBar;
+class QToolButton;
+class ItemGridView;
+class StringGrid;
+
+// The main window: the slip being typed is exactly the content of these controls. Other
+// parts of the program read and change them by their names.
+class TMIRAVO : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The command-line arguments (without the program name and --home) decide whether a
+    // slip file is opened at start-up.
+    explicit TMIRAVO(const QStringList &arguments = {}, QWidget *parent = nullptr);
+    ~TMIRAVO() override;
+
+    // --- Toolbar ------------------------------------------------------------------------
+    QToolBar *ToolBar1 = nullptr;
+    QToolButton *SpeedButton4 = nullptr;  // 終了
+    QToolButton *SpeedButton3 = nullptr;  // ﾌｧｲﾙ
+    QToolButton *SpeedButton5 = nullptr;  // 登録
+    QToolButton *SpeedButton6 = nullptr;  // 印刷
+    QToolButton *SpeedButton11 = nullptr; // 白紙
+    QToolButton *SpeedButton16 = nullptr; // 領収証
+    QToolButton *SpeedButton7 = nullptr;  // 先頭
+    QToolButton *SpeedButton8 = nullptr;  // 前
+    QToolButton *SpeedButton9 = nullptr;  // 次
+    QToolButton *SpeedButton10 = nullptr; // 最後
+    QToolButton *SpeedButton1 = nullptr;  // 設定
+    QToolButton *SpeedButton18 = nullptr; // 封筒
+    QToolButton *SpeedButton30 = nullptr; // ﾌﾟﾚﾋﾞｭｰ
+    QToolButton *SpeedButton19 = nullptr; // 検索
+    QToolButton *SpeedButton23 = nullptr; // 部品
+    QToolButton *SpeedButton26 = nullptr; // 説明
+    QToolButton *SpeedButton14 = nullptr; // 行挿入 (not shown)
+    QToolButton *SpeedButton13 = nullptr; // 行削除 (not shown)
+
+    // --- Header fields ------------------------------------------------------------------
+    QLineEdit *NAME1 = nullptr;
+    QLineEdit *NAME2 = nullptr;
+    QLineEdit *Tel = nullptr;
+    QComboBox *KEISYOU = nullptr;
+    QLineEdit *YUBIN = nullptr;
+    QLineEdit *ADD1 = nullptr;
+    QLineEdit *ADD_2 = nullptr;
+    QDateTimeEdit *DTP1 = nullptr;
+    QLineEdit *Bangou = nullptr;
+    QLineEdit *TITLE = nullptr;
+    QComboBox *Tanto = nullptr;
+    QCheckBox *DATE_CHECK = nullptr;
+    QLabel *Label6 = nullptr; // the label of TITLE
+    QLabel *Path = nullptr;
+
+    // --- Slip options -------------------------------------------------------------------
+    QRadioButton *SOTOZEI = nullptr;
+    QRadioButton *UTIZEI = nullptr;
+    QRadioButton *HIKAZEI = nullptr;
+    QButtonGroup *taxModeGroup = nullptr;
+    QCheckBox *NOUHIN = nullptr;
+    QCheckBox *SEIKYUU = nullptr;
+    QCheckBox *JURYOU = nullptr;
+    QCheckBox *HIKAE = nullptr;
+    QCheckBox *HATYUU = nullptr;
+    QCheckBox *IRAI = nullptr;
+    QCheckBox *A5 = nullptr;
+    QCheckBox *Sunpou = nullptr;
+    QGroupBox *PRN_S = nullptr;
+    QButtonGroup *PRN_SGroup = nullptr;
+    QButtonGroup *MUKI = nullptr; // paper orientation; not shown
+    QLineEdit *KAKERITU = nullptr;
+    QLineEdit *MARUME = nullptr;
+    QLineEdit *TOTALKIN = nullptr;
+
+    // --- Hidden fields ------------------------------------------------------------------
+    QComboBox *Nouki = nullptr;
+    QComboBox *Basyo = nullptr;
+    QComboBox *Kigen = nullptr;
+    QComboBox *NameX = nullptr;
+    QLineEdit *Add = nullptr;
+    QLineEdit *Add2 = nullptr;
+
+    // --- Formatting buttons -------------------------------------------------------------
+    QToolButton *SpeedButton2 = nullptr;   // ﾌｫｰｶｽ色
+    QToolButton *SpeedButton62 = nullptr;  // ｲﾝﾃﾞﾝﾄ
+    QToolButton *SpeedButton63 = nullptr;  // ｲﾝﾃﾞﾝﾄ削除
+    QToolButton *SpeedButton61 = nullptr;  // 番号付け
+    QToolButton *SpeedButton15 = nullptr;  // ｸﾞﾘｯﾄﾞ色
+    QToolButton *SpeedButton17 = nullptr;  // 文字色
+    QToolButton *KAKERITU_IKATU = nullptr; // 掛率一括
+
+    // --- Item grid ----------------------------------------------------------------------
+    StringGrid *SG1Cells = nullptr;
+    ItemGridView *SG1 = nullptr;
+
+    // --- Command strip ------------------------------------------------------------------
+    QLabel *StaticText1 = nullptr;
+    QVector<QLabel *> commandLabels;      // StaticText7 .. StaticText18, positions 1 to 12
+    QToolButton *SpeedButton24 = nullptr; // parts grid default widths
+    QToolButton *SpeedButton22 = nullptr; // item grid default widths
+
+    // --- Status bar ---------------------------------------------------------------------
+    QVector<QLabel *> statusPanels; // StatusBar1's eight panels
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString &text);
+
+    // --- Program-wide state -------------------------------------------------------------
+    int roundingMode = 0;        // 0 truncate, 1 round up, 2 round half up
+    bool zeroPrint = false;      // zero values are kept and printed
+    bool profitRateMode = false; // column 11 shows the profit rate instead of the cost rate
+    bool newNumber = false;      // the slip number shown was just issued
+    bool closeAfterSave = false; // the exit command asked to close after a save
+    bool customerEditMode = false;
+    QImage logo;
+    int browsePosition = -1;
+    int lastUsedRow = 0; // kept by ENDHANTEI for the print commands
+    QColor focusColor{Qt::yellow};
+
+    // The header fields in the order Enter and Tab walk them, before the item grid.
+    QList<QWidget *> headerOrder() const;
+
+    // The slip's header as a value, and back.
+    SlipHeader slipHeader() const;
+    TaxMode taxMode() const;
+    void setTaxMode(TaxMode mode);
+
+    // --- Start-up, activation and shutdown ----------------------------------------------
+    void FormCreate();
+    void FormActivate();
+    void FormDestroy();
+    // Writes the lists and settings files; true when every write succeeded.
+    bool FormClose();
+    // True when an item row below the title row holds anything; keeps lastUsedRow.
+    bool ENDHANTEI();
+
+    // The exit command 終了.
+    void SpeedButton4Click();
+
+    // Applies the rule of the 形状・寸法 check box to the column widths.
+    void applySunpouWidths();
+    void fillTitleFromName();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Layout (one builder per region).
+    void buildWindow();
+    void buildToolbar();
+    void buildHeader();
+    void buildOptions();
+    void buildHiddenFields();
+    void buildFormattingButtons();
+    void buildItemGrid();
+    void buildCommandStrip();
+    void buildStatusBar();
+    void watchHeaderField(QWidget *field);
+
+    // Start-up steps, in their order.
+    void clearProgramState();
+    void readZeroPrintFlag();
+    void applySlipKindCaptions();
+    void loadHonorificList();
+    void readRoundingAndRateModes();
+    void readScreenSettings();
+    void readRememberedChoices();
+    void numberItemRows();
+    void scaleForLargeFonts();
+    void fetchFirstSlipNumber();
+    void setItemGridTitlesAndWidths();
+    void prepareStatementAndPartsGrids();
+    void loadStartupColumnWidths();
+    void refreshFileLists();
+    void prepareTotalsAndCustomerGrids();
+    void prepareFolderRegistry();
+    void loadPersonList();
+    void loadLogoPicture();
+    void showStartupStatus();
+    void openArgumentSlip();
+
+    // Header behaviour.
+    bool handleFormKey(QWidget *target, QKeyEvent *event);
+    void moveFocusInHeader(QWidget *from, bool backwards);
+    void setFocusBackground(QWidget *field, bool focused);
+
+    // Shutdown: asks what the exit command asks; true when the window may close.
+    bool confirmClose();
+    // The save command; true when the slip was saved.
+    bool SpeedButton5Click();
+
+    QStringList m_arguments;
+    bool m_closeConfirmed = false;
+    bool m_activatedOnce = false;
+};

@@ -1,0 +1,167 @@
+// Behaviour of the header fields: keyboard order, focus colour, the file title and the
+// slip's header as a value.
+#include "miravo_window.h"
+
+#include "common/sjis.h"
+#include "slip/item_grid_view.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+QList<QWidget *> TMIRAVO::headerOrder() const
+{
+    return {NAME1, NAME2, TITLE, Bangou, DTP1, YUBIN, ADD1, ADD_2, Tanto};
+}
+
+void TMIRAVO::watchHeaderField(QWidget *field)
+{
+    field->installEventFilter(this);
+}
+
+bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget)
+        return QMainWindow::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        // The window sees every key of its controls before they do.
+        if (widget == QApplication::focusWidget() && widget->window() == this &&
+            handleFormKey(widget, static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    case QEvent::FocusIn:
+        if (widget == TITLE)
+            fillTitleFromName();
+        if (widget == Tel) {
+            Tel->resize(100, Tel->height());
+            Tel->raise();
+        }
+        setFocusBackground(widget, true);
+        break;
+    case QEvent::FocusOut:
+        if (widget == Tel)
+            Tel->resize(20, Tel->height());
+        setFocusBackground(widget, false);
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter)
+        return false;
+    // Enter acts as Tab in text boxes, combo boxes and the date picker; controls that
+    // handle Enter themselves (the in-cell editors) say so with this property.
+    const bool textControl = qobject_cast<QLineEdit *>(target) ||
+                             qobject_cast<QComboBox *>(target) ||
+                             qobject_cast<QAbstractSpinBox *>(target);
+    if (!textControl || target->property("ownsEnterKey").toBool())
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    moveFocusInHeader(target, modifiers == Qt::ShiftModifier);
+    return true;
+}
+
+void TMIRAVO::moveFocusInHeader(QWidget *from, bool backwards)
+{
+    const QList<QWidget *> order = headerOrder();
+    const int index = order.indexOf(from);
+    if (index < 0) {
+        focusNextPrevChild(!backwards);
+        return;
+    }
+    if (backwards) {
+        // Shift+Enter in the first field stays there.
+        if (index > 0)
+            order.at(index - 1)->setFocus(Qt::BacktabFocusReason);
+        return;
+    }
+    if (index + 1 < order.size())
+        order.at(index + 1)->setFocus(Qt::TabFocusReason);
+    else
+        SG1->setFocus(Qt::TabFocusReason);
+}
+
+void TMIRAVO::setFocusBackground(QWidget *field, bool focused)
+{
+    if (!qobject_cast<QLineEdit *>(field) && !qobject_cast<QComboBox *>(field))
+        return;
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, focused ? focusColor : QColor(Qt::white));
+    field->setPalette(palette);
+}
+
+// Entering an empty file title proposes the customer's name followed by "＞".
+void TMIRAVO::fillTitleFromName()
+{
+    if (!TITLE->text().isEmpty() || NAME1->text().isEmpty())
+        return;
+    TITLE->setText(Sjis::leftBytes(NAME1->text() + QStringLiteral("＞"), 230));
+}
+
+void TMIRAVO::applySunpouWidths()
+{
+    const bool shown = Sunpou->isChecked();
+    SG1->setColWidth(2, shown ? 305 : 516);
+    SG1->setColWidth(3, -1);
+    SG1->setColWidth(4, shown ? 210 : -1);
+}
+
+TaxMode TMIRAVO::taxMode() const
+{
+    return static_cast<TaxMode>(qMax(0, taxModeGroup->checkedId()));
+}
+
+void TMIRAVO::setTaxMode(TaxMode mode)
+{
+    taxModeGroup->button(static_cast<int>(mode))->setChecked(true);
+}
+
+SlipHeader TMIRAVO::slipHeader() const
+{
+    SlipHeader header;
+    header.NAME1 = NAME1->text();
+    header.NAME2 = NAME2->text();
+    header.Tel = Tel->text();
+    header.KEISYOU = KEISYOU->currentText();
+    header.YUBIN = YUBIN->text();
+    header.ADD1 = ADD1->text();
+    header.ADD_2 = ADD_2->text();
+    header.DTP1 = DTP1->dateTime();
+    header.Bangou = Bangou->text();
+    header.TITLE = TITLE->text();
+    header.Tanto = Tanto->currentText();
+    header.taxMode = taxMode();
+    header.NOUHIN = NOUHIN->isChecked();
+    header.SEIKYUU = SEIKYUU->isChecked();
+    header.JURYOU = JURYOU->isChecked();
+    header.HIKAE = HIKAE->isChecked();
+    header.HATYUU = HATYUU->isChecked();
+    header.IRAI = IRAI->isChecked();
+    header.A5 = A5->isChecked();
+    header.DATE_CHECK = DATE_CHECK->isChecked();
+    header.Sunpou = Sunpou->isChecked();
+    header.PRN_S = PRN_SGroup->checkedId();
+    header.MUKI = MUKI->checkedId();
+    header.KAKERITU = KAKERITU->text();
+    header.MARUME = MARUME->text();
+    header.Add = Add->text();
+    header.Add2 = Add2->text();
+    header.Nouki = Nouki->currentText();
+    header.Basyo = Basyo->currentText();
+    header.Kigen = Kigen->currentText();
+    header.NameX = NameX->currentText();
+    return header;
+}

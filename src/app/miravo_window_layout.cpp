@@ -1,0 +1,429 @@
+// Building the controls of the main window at their design positions.
+#include "miravo_window.h"
+
+#include "common/sjis.h"
+#include "slip/item_grid_view.h"
+#include "slip/string_grid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFieldHeight = 20;
+
+// Refuses any text longer than a number of CP932 bytes, as a byte-limited text box does.
+class ByteLimitValidator : public QValidator
+{
+public:
+    ByteLimitValidator(int limit, QObject *parent)
+        : QValidator(parent)
+        , m_limit(limit)
+    {}
+    State validate(QString &input, int &) const override
+    {
+        return Sjis::byteLength(input) <= m_limit ? Acceptable : Invalid;
+    }
+
+private:
+    int m_limit;
+};
+
+QLabel *placeLabel(QWidget *parent, const QString &text, int left, int top, int width = -1)
+{
+    auto *label = new QLabel(text, parent);
+    label->move(left, top);
+    if (width > 0)
+        label->resize(width, kFieldHeight);
+    else
+        label->adjustSize();
+    return label;
+}
+
+QLineEdit *placeLineEdit(QWidget *parent, const QString &name, int left, int top, int width,
+                         bool inputMethod)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(left, top, width, kFieldHeight);
+    edit->setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
+    if (!inputMethod)
+        edit->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    return edit;
+}
+
+QComboBox *placeComboBox(QWidget *parent, const QString &name, int left, int top, int width)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setGeometry(left, top, width, kFieldHeight + 2);
+    return combo;
+}
+
+QCheckBox *placeCheckBox(QWidget *parent, const QString &name, const QString &caption, int left,
+                         int top)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->move(left, top);
+    box->adjustSize();
+    return box;
+}
+
+QToolButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+struct StripEntry
+{
+    const char *caption;
+    const char *background;
+    const char *text;
+};
+
+// The command strip, positions 1 to 12: caption and colours.
+constexpr StripEntry kStrip[] = {
+    {"1 終了", "#FFFFC0", "#000080"},   {"2 ﾌｧｲﾙ", "#FFFFC0", "#000080"},
+    {"3 登録", "#FFFFC0", "#000080"},   {"4 印刷", "#FFFFC0", "#000080"},
+    {"5 部品", "#00FFFF", "#000000"},   {"6 白紙", "#FFFFC0", "#000080"},
+    {"7 顧客", "#00FF00", "#000000"},   {"8 行挿入", "#8080FF", "#FFFFFF"},
+    {"9 行削除", "#FF0000", "#FFFFFF"}, {"0 ﾌｫｰｶｽ", "#FFFFC0", "#000080"},
+    {"- 設定", "#FFFFC0", "#000080"},   {"￥ 掛率", "#008000", "#FFFFFF"},
+};
+
+} // namespace
+
+void TMIRAVO::buildWindow()
+{
+    setWindowTitle(QStringLiteral("MIRAVO"));
+    setObjectName(QStringLiteral("MIRAVO"));
+    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    windowFont.setPixelSize(12);
+    setFont(windowFont);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    buildToolbar();
+    buildHeader();
+    buildOptions();
+    buildHiddenFields();
+    buildFormattingButtons();
+    buildItemGrid();
+    buildCommandStrip();
+    buildStatusBar();
+    resize(1024, 740);
+}
+
+void TMIRAVO::buildToolbar()
+{
+    ToolBar1 = new QToolBar(centralWidget());
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setGeometry(0, 0, 1024, 59);
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+
+    const auto add = [this](QToolButton *&button, const char *name, const char *caption) {
+        button = makeButton(ToolBar1, QString::fromLatin1(name), QString::fromUtf8(caption));
+        button->setFixedSize(56, 55);
+        ToolBar1->addWidget(button);
+    };
+    add(SpeedButton4, "SpeedButton4", "終了");
+    add(SpeedButton3, "SpeedButton3", "ﾌｧｲﾙ");
+    add(SpeedButton5, "SpeedButton5", "登録");
+    add(SpeedButton6, "SpeedButton6", "印刷");
+    add(SpeedButton11, "SpeedButton11", "白紙");
+    add(SpeedButton16, "SpeedButton16", "領収証");
+    add(SpeedButton7, "SpeedButton7", "先頭");
+    add(SpeedButton8, "SpeedButton8", "前");
+    add(SpeedButton9, "SpeedButton9", "次");
+    add(SpeedButton10, "SpeedButton10", "最後");
+    add(SpeedButton1, "SpeedButton1", "設定");
+    add(SpeedButton18, "SpeedButton18", "封筒");
+    add(SpeedButton30, "SpeedButton30", "ﾌﾟﾚﾋﾞｭｰ");
+    add(SpeedButton19, "SpeedButton19", "検索");
+    add(SpeedButton23, "SpeedButton23", "部品");
+    add(SpeedButton26, "SpeedButton26", "説明");
+    SpeedButton14 =
+        makeButton(centralWidget(), QStringLiteral("SpeedButton14"), QStringLiteral("行挿入"));
+    SpeedButton13 =
+        makeButton(centralWidget(), QStringLiteral("SpeedButton13"), QStringLiteral("行削除"));
+    SpeedButton14->hide();
+    SpeedButton13->hide();
+
+    // Commands whose features are not part of the program yet stay disabled until they are.
+    for (QToolButton *button :
+         {SpeedButton3, SpeedButton5, SpeedButton6, SpeedButton11, SpeedButton16, SpeedButton7,
+          SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton1, SpeedButton18, SpeedButton30,
+          SpeedButton19, SpeedButton23, SpeedButton26})
+        button->setEnabled(false);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TMIRAVO::SpeedButton4Click);
+}
+
+void TMIRAVO::buildHeader()
+{
+    QWidget *client = centralWidget();
+    placeLabel(client, QStringLiteral("顧客名"), 20, 64);
+    NAME1 = placeLineEdit(client, QStringLiteral("NAME1"), 64, 62, 300, true);
+    NAME2 = placeLineEdit(client, QStringLiteral("NAME2"), 368, 62, 225, true);
+    Tel = placeLineEdit(client, QStringLiteral("Tel"), 598, 62, 20, false);
+    Tel->setFocusPolicy(Qt::ClickFocus);
+    Label6 = placeLabel(client, QString(), 624, 58, 40);
+    Label6->resize(40, 28);
+    TITLE = placeLineEdit(client, QStringLiteral("TITLE"), 664, 62, 345, true);
+    TITLE->setValidator(new ByteLimitValidator(230, TITLE));
+
+    placeLabel(client, QStringLiteral("伝票№"), 20, 88);
+    Bangou = placeLineEdit(client, QStringLiteral("Bangou"), 64, 86, 113, false);
+    DATE_CHECK =
+        placeCheckBox(client, QStringLiteral("DATE_CHECK"), QStringLiteral("日付なし"), 224, 88);
+    placeLabel(client, QStringLiteral("日付"), 306, 88);
+    DTP1 = new QDateTimeEdit(client);
+    DTP1->setObjectName(QStringLiteral("DTP1"));
+    DTP1->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
+    DTP1->setCalendarPopup(true);
+    DTP1->setGeometry(336, 86, 120, kFieldHeight + 2);
+    Path = placeLabel(client, QStringLiteral("DataPath = "), 456, 88, 160);
+
+    placeLabel(client, QStringLiteral("〒"), 44, 110);
+    YUBIN = placeLineEdit(client, QStringLiteral("YUBIN"), 64, 108, 73, false);
+    placeLabel(client, QStringLiteral("住所１"), 154, 110);
+    ADD1 = placeLineEdit(client, QStringLiteral("ADD1"), 192, 108, 297, true);
+
+    placeLabel(client, QStringLiteral("敬称"), 32, 136);
+    KEISYOU = placeComboBox(client, QStringLiteral("KEISYOU"), 64, 134, 73);
+    KEISYOU->addItems({QStringLiteral("様"), QStringLiteral("御中"), QStringLiteral("殿")});
+    KEISYOU->setFocusPolicy(Qt::ClickFocus);
+    placeLabel(client, QStringLiteral("住所２"), 154, 136);
+    ADD_2 = placeLineEdit(client, QStringLiteral("ADD_2"), 192, 134, 297, true);
+
+    placeLabel(client, QStringLiteral("入力者名"), 16, 160);
+    Tanto = placeComboBox(client, QStringLiteral("Tanto"), 64, 158, 113);
+
+    for (QWidget *field : headerOrder())
+        watchHeaderField(field);
+    watchHeaderField(Tel);
+    watchHeaderField(KEISYOU);
+    QWidget::setTabOrder(NAME1, NAME2);
+    QWidget::setTabOrder(NAME2, TITLE);
+    QWidget::setTabOrder(TITLE, Bangou);
+    QWidget::setTabOrder(Bangou, DTP1);
+    QWidget::setTabOrder(DTP1, YUBIN);
+    QWidget::setTabOrder(YUBIN, ADD1);
+    QWidget::setTabOrder(ADD1, ADD_2);
+    QWidget::setTabOrder(ADD_2, Tanto);
+}
+
+void TMIRAVO::buildOptions()
+{
+    QWidget *client = centralWidget();
+    SOTOZEI = new QRadioButton(QStringLiteral("外税伝票"), client);
+    UTIZEI = new QRadioButton(QStringLiteral("内税伝票"), client);
+    HIKAZEI = new QRadioButton(QStringLiteral("非課税伝票"), client);
+    taxModeGroup = new QButtonGroup(this);
+    int top = 108;
+    int id = 0;
+    for (QRadioButton *radio : {SOTOZEI, UTIZEI, HIKAZEI}) {
+        radio->setObjectName(QStringList{"SOTOZEI", "UTIZEI", "HIKAZEI"}.at(id));
+        radio->setFocusPolicy(Qt::ClickFocus);
+        radio->move(504, top);
+        radio->adjustSize();
+        taxModeGroup->addButton(radio, id++);
+        top += id == 1 ? 17 : 16;
+    }
+    SOTOZEI->setChecked(true);
+
+    HATYUU = placeCheckBox(client, QStringLiteral("HATYUU"), QStringLiteral("発注書"), 624, 112);
+    IRAI = placeCheckBox(client, QStringLiteral("IRAI"), QStringLiteral("見積依頼書"), 624, 136);
+    A5 = placeCheckBox(client, QStringLiteral("A5"), QStringLiteral("Ａ5用紙"), 720, 136);
+    Sunpou =
+        placeCheckBox(client, QStringLiteral("Sunpou"), QStringLiteral("形状・寸法"), 624, 160);
+    Sunpou->setChecked(true);
+    NOUHIN = placeCheckBox(client, QStringLiteral("NOUHIN"), QStringLiteral("納品書"), 720, 160);
+    SEIKYUU = placeCheckBox(client, QStringLiteral("SEIKYUU"), QStringLiteral("請求書"), 789, 160);
+    JURYOU = placeCheckBox(client, QStringLiteral("JURYOU"), QStringLiteral("受領書"), 859, 160);
+    HIKAE = placeCheckBox(client, QStringLiteral("HIKAE"), QStringLiteral("伝票控"), 928, 160);
+
+    PRN_S = new QGroupBox(QStringLiteral("印刷種類"), client);
+    PRN_S->setObjectName(QStringLiteral("PRN_S"));
+    PRN_S->setGeometry(944, 86, 65, 73);
+    auto *prnLayout = new QVBoxLayout(PRN_S);
+    prnLayout->setContentsMargins(4, 2, 2, 2);
+    prnLayout->setSpacing(0);
+    PRN_SGroup = new QButtonGroup(this);
+    id = 0;
+    for (const char *caption : {"５行", "７行", "24行", "36行"}) {
+        auto *radio = new QRadioButton(QString::fromUtf8(caption), PRN_S);
+        radio->setFocusPolicy(Qt::ClickFocus);
+        prnLayout->addWidget(radio);
+        PRN_SGroup->addButton(radio, id++);
+    }
+    PRN_SGroup->button(0)->setChecked(true);
+
+    // The paper orientation choice has no place on the window; it is kept as a group of
+    // radio buttons that are never shown.
+    MUKI = new QButtonGroup(this);
+    id = 0;
+    for (const char *caption : {"タテ", "ヨコ", "なし"}) {
+        auto *radio = new QRadioButton(QString::fromUtf8(caption), client);
+        radio->hide();
+        MUKI->addButton(radio, id++);
+    }
+    MUKI->button(0)->setChecked(true);
+
+    placeLabel(client, QStringLiteral("合計金額"), 736, 110);
+    TOTALKIN = placeLineEdit(client, QStringLiteral("TOTALKIN"), 784, 106, 153, false);
+    TOTALKIN->setReadOnly(true);
+    TOTALKIN->setFocusPolicy(Qt::NoFocus);
+    TOTALKIN->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont totalFont = TOTALKIN->font();
+    totalFont.setPixelSize(19);
+    TOTALKIN->setFont(totalFont);
+    TOTALKIN->resize(153, 26);
+    TOTALKIN->setStyleSheet(QStringLiteral("color: blue;"));
+
+    placeLabel(client, QStringLiteral("掛率"), 798, 138);
+    KAKERITU = placeLineEdit(client, QStringLiteral("KAKERITU"), 824, 136, 41, false);
+    KAKERITU->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeLabel(client, QStringLiteral("丸め桁"), 876, 138);
+    MARUME = placeLineEdit(client, QStringLiteral("MARUME"), 913, 136, 25, false);
+    MARUME->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    connect(Sunpou, &QCheckBox::toggled, this, &TMIRAVO::applySunpouWidths);
+}
+
+void TMIRAVO::buildHiddenFields()
+{
+    QWidget *client = centralWidget();
+    for (QComboBox **combo : {&Nouki, &Basyo, &Kigen, &NameX}) {
+        *combo = new QComboBox(client);
+        (*combo)->setEditable(true);
+        (*combo)->hide();
+    }
+    Nouki->setObjectName(QStringLiteral("Nouki"));
+    Basyo->setObjectName(QStringLiteral("Basyo"));
+    Kigen->setObjectName(QStringLiteral("Kigen"));
+    NameX->setObjectName(QStringLiteral("NameX"));
+    Add = new QLineEdit(client);
+    Add2 = new QLineEdit(client);
+    Add->setObjectName(QStringLiteral("Add"));
+    Add2->setObjectName(QStringLiteral("Add2"));
+    Add->hide();
+    Add2->hide();
+}
+
+void TMIRAVO::buildFormattingButtons()
+{
+    struct Entry
+    {
+        QToolButton *&button;
+        const char *name;
+        const char *caption;
+    };
+    const Entry entries[] = {
+        {SpeedButton2, "SpeedButton2", "ﾌｫｰｶｽ色"},
+        {SpeedButton62, "SpeedButton62", "ｲﾝﾃﾞﾝﾄ"},
+        {SpeedButton63, "SpeedButton63", "ｲﾝﾃﾞﾝﾄ削除"},
+        {SpeedButton61, "SpeedButton61", "番号付け"},
+        {SpeedButton15, "SpeedButton15", "ｸﾞﾘｯﾄﾞ色"},
+        {SpeedButton17, "SpeedButton17", "文字色"},
+        {KAKERITU_IKATU, "KAKERITU_IKATU", "掛率一括"},
+    };
+    int left = 185;
+    const int width = (619 - 185) / int(std::size(entries));
+    for (const Entry &entry : entries) {
+        entry.button = makeButton(centralWidget(), QString::fromLatin1(entry.name),
+                                  QString::fromUtf8(entry.caption));
+        entry.button->setGeometry(left, 158, width - 2, 22);
+        entry.button->setEnabled(false);
+        left += width;
+    }
+}
+
+void TMIRAVO::buildItemGrid()
+{
+    SG1Cells = new StringGrid(12, 31, this);
+    SG1 = new ItemGridView(SG1Cells, centralWidget());
+    SG1->setObjectName(QStringLiteral("SG1"));
+    SG1->setGeometry(20, 184, 979, 464);
+}
+
+void TMIRAVO::buildCommandStrip()
+{
+    QWidget *client = centralWidget();
+    SpeedButton24 = makeButton(client, QStringLiteral("SpeedButton24"), QString());
+    SpeedButton24->setGeometry(2, 653, 14, 18);
+    SpeedButton24->setEnabled(false);
+    StaticText1 = placeLabel(client, QStringLiteral("Ctrl+"), 20, 655);
+    StaticText1->setToolTip(QStringLiteral("ｼｮｰﾄｶｯﾄｷｰCtrl＋テンキーでない数字を押して下さい。"));
+
+    const int first = 56;
+    const int width = (999 - first) / int(std::size(kStrip));
+    int left = first;
+    int number = 7;
+    for (const StripEntry &entry : kStrip) {
+        auto *label = new QLabel(QString::fromUtf8(entry.caption), client);
+        label->setObjectName(QStringLiteral("StaticText%1").arg(number++));
+        label->setGeometry(left, 653, width - 3, 18);
+        label->setAlignment(Qt::AlignCenter);
+        label->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                                 .arg(QLatin1String(entry.background), QLatin1String(entry.text)));
+        commandLabels.append(label);
+        left += width;
+    }
+    SpeedButton22 = makeButton(client, QStringLiteral("SpeedButton22"), QString());
+    SpeedButton22->setGeometry(1004, 653, 14, 18);
+    SpeedButton22->setEnabled(false);
+}
+
+void TMIRAVO::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(26);
+    bar->setSizeGripEnabled(false);
+    const int widths[] = {30, 150, 170, 170, 170, 170, 170, 50};
+    int panel = 0;
+    for (int width : widths) {
+        auto *label = new QLabel(bar);
+        label->setFixedWidth(width);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        if (panel >= 1 && panel <= 6)
+            label->setAlignment(Qt::AlignCenter);
+        bar->addWidget(label);
+        statusPanels.append(label);
+        ++panel;
+    }
+}
+
+QString TMIRAVO::panelText(int panel) const
+{
+    return statusPanels.value(panel) ? statusPanels.at(panel)->text() : QString();
+}
+
+void TMIRAVO::setPanelText(int panel, const QString &text)
+{
+    if (QLabel *label = statusPanels.value(panel))
+        label->setText(text);
+}

@@ -1,0 +1,93 @@
+// Leaving the program: the exit command, closing by any other way, and the files written
+// on the way out.
+#include "miravo_window.h"
+
+#include "common/miravo_error.h"
+#include "common/prompter.h"
+#include "slip/string_grid.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+
+#include <functional>
+
+bool TMIRAVO::ENDHANTEI()
+{
+    // From the bottom, the first row with anything in columns 1 to 11. The title row always
+    // has, so the scan ends there at the latest.
+    int row = SG1Cells->rows() - 1;
+    for (; row > 0; --row) {
+        bool filled = false;
+        for (int column = 1; column < SG1Cells->columns() && !filled; ++column)
+            filled = !SG1Cells->cell(column, row).isEmpty();
+        if (filled)
+            break;
+    }
+    lastUsedRow = row;
+    return row > 0;
+}
+
+void TMIRAVO::SpeedButton4Click()
+{
+    if (!prompter().question(QStringLiteral("終了します。")))
+        return;
+    if (!confirmClose())
+        return;
+    m_closeConfirmed = true;
+    close();
+}
+
+// After the user agreed to leave: offers to save a slip that has content. True when the
+// window may close now; false when the save command took over, which closes the window
+// itself once the slip is saved.
+bool TMIRAVO::confirmClose()
+{
+    const bool hasItems = ENDHANTEI();
+    if (!hasItems && NAME1->text().isEmpty())
+        return true;
+    if (!prompter().question(QStringLiteral("保存しますか？\r\n\r\n")))
+        return true;
+    closeAfterSave = true;
+    SpeedButton5Click();
+    return false;
+}
+
+bool TMIRAVO::SpeedButton5Click()
+{
+    // The save command joins with the slip files.
+    return false;
+}
+
+void TMIRAVO::closeEvent(QCloseEvent *event)
+{
+    // Any close other than the exit command (the close box, the desktop) must not lose a
+    // typed slip either: it asks what the exit command asks. An empty slip closes at once.
+    if (!m_closeConfirmed) {
+        const bool hasContent = ENDHANTEI() || !NAME1->text().isEmpty();
+        if (hasContent &&
+            (!prompter().question(QStringLiteral("終了します。")) || !confirmClose())) {
+            event->ignore();
+            return;
+        }
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMIRAVO::FormClose()
+{
+    // Every file is tried even when an earlier one failed: each write replaces its file
+    // whole or leaves it as it was, so one failure need not cost the others.
+    const QList<std::function<void()>> writes = {};
+    bool allWritten = true;
+    for (const auto &write : writes) {
+        try {
+            write();
+        } catch (const MiravoError &) {
+            allWritten = false;
+        }
+    }
+    if (!allWritten)
+        prompter().warning(QStringLiteral("設定ファイルは保存できませんでした。\r\n"));
+    return allWritten;
+}

@@ -1,0 +1,251 @@
+#include "app/miravo_window.h"
+#include "common/clock.h"
+#include "common/sjis.h"
+#include "slip/item_grid_view.h"
+#include "slip/string_grid.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_program_dir.h"
+#include "support/typing.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QDateTime kNow(QDate(2005, 5, 1), QTime(10, 30));
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    MainWindowTest() { Clock::setFixedNow(kNow); }
+    ~MainWindowTest() override { Clock::setFixedNow({}); }
+
+    // The window as the user gets it: shown and active.
+    std::unique_ptr<TMIRAVO> showWindow()
+    {
+        auto window = std::make_unique<TMIRAVO>();
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return window;
+    }
+
+    TempProgramDir dir;
+    ScriptedPrompter prompter;
+};
+
+QStringList titles(const TMIRAVO &window)
+{
+    return window.SG1Cells->rowCells(0);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithDesignValuesInAnEmptyProgramDirectory)
+{
+    TMIRAVO window;
+    EXPECT_EQ(window.windowTitle(), "MIRAVO");
+    EXPECT_EQ(window.NOUHIN->text(), "納品書");
+    EXPECT_EQ(window.HATYUU->text(), "発注書");
+    EXPECT_EQ(window.IRAI->text(), "見積依頼書");
+    EXPECT_EQ(window.roundingMode, 0);
+    EXPECT_FALSE(window.profitRateMode);
+    EXPECT_FALSE(window.zeroPrint);
+    EXPECT_TRUE(window.Bangou->text().isEmpty());
+    EXPECT_EQ(window.DTP1->dateTime(), kNow);
+    EXPECT_EQ(window.KEISYOU->count(), 3);
+
+    EXPECT_EQ(titles(window), (QStringList{"№", "類", "品名", "", "形状・寸法", "数量", "単位",
+                                           "単価", "原単価", "金額", "原価計", "原価率"}));
+    EXPECT_EQ(window.SG1Cells->rows(), 31);
+    EXPECT_EQ(window.SG1Cells->cell(0, 1), "1");
+    EXPECT_EQ(window.SG1Cells->cell(0, 30), "30");
+    const int widths[] = {25, 20, 305, -1, 210, 50, 40, 60, 60, 70, 70, 39};
+    for (int column = 0; column < 12; ++column)
+        EXPECT_EQ(window.SG1->colWidth(column), widths[column]) << column;
+
+    const QStringList panels = {"", "2005/05/01 (日曜日)", "", "", "", "MIRAVO", "", ""};
+    for (int panel = 0; panel < 8; ++panel)
+        EXPECT_EQ(window.panelText(panel), panels.at(panel)) << panel;
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(MainWindowTest, TakesTitlesCaptionsAndModesFromPrintIni)
+{
+    dir.writeLines("PRINT.INI", {"[品名の変更]=明細", "[数量]=", "[単価]=値段", "[納品書]=納品伝票",
+                                 "[利益率]=1", "[端数処理]=2", "[ゼロ印字]=1", "[形状]="});
+    TMIRAVO window;
+    const QStringList expected = {"№",    "類",   "明細",   "",     "形状・寸法", "数量",
+                                  "単位", "値段", "原単価", "金額", "原価計",     "利益率"};
+    EXPECT_EQ(titles(window), expected);
+    EXPECT_EQ(window.NOUHIN->text(), "納品伝票");
+    EXPECT_EQ(window.SEIKYUU->text(), "請求書");
+    EXPECT_EQ(window.roundingMode, 2);
+    EXPECT_TRUE(window.profitRateMode);
+    EXPECT_TRUE(window.zeroPrint);
+}
+
+TEST_F(MainWindowTest, RoundingModeReadsOnlyOneAndTwo)
+{
+    const std::pair<const char *, int> cases[] = {{"1", 1}, {"2", 2}, {"3", 0}, {"", 0}, {"x", 0}};
+    for (const auto &[value, mode] : cases) {
+        dir.writeLines("PRINT.INI", {QStringLiteral("[端数処理]=") + value});
+        TMIRAVO window;
+        EXPECT_EQ(window.roundingMode, mode) << value;
+    }
+}
+
+TEST_F(MainWindowTest, SunpouSetsTheWidthsOfColumnsTwoToFourAndKeepsTheCells)
+{
+    TMIRAVO window;
+    window.SG1Cells->setCell(4, 1, "φ30");
+    window.Sunpou->setChecked(false);
+    EXPECT_EQ(window.SG1->colWidth(2), 516);
+    EXPECT_EQ(window.SG1->colWidth(3), -1);
+    EXPECT_EQ(window.SG1->colWidth(4), -1);
+    EXPECT_EQ(window.SG1Cells->cell(4, 1), "φ30");
+    window.Sunpou->setChecked(true);
+    EXPECT_EQ(window.SG1->colWidth(2), 305);
+    EXPECT_EQ(window.SG1->colWidth(4), 210);
+}
+
+TEST_F(MainWindowTest, ActivationFocusesTheCustomerAndCaptionsTheTitleLabel)
+{
+    auto window = showWindow();
+    EXPECT_EQ(QApplication::focusWidget(), window->NAME1);
+    EXPECT_EQ(window->Label6->text(), "登　録\nﾌｧｲﾙ名");
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+    EXPECT_EQ(window->frameGeometry().width(), 1024);
+}
+
+TEST_F(MainWindowTest, EnteringAnEmptyTitleProposesTheCustomerName)
+{
+    auto window = showWindow();
+    window->NAME1->setText("山田商店");
+    window->TITLE->setFocus();
+    EXPECT_EQ(window->TITLE->text(), "山田商店＞");
+
+    window->TITLE->setText("見積");
+    window->NAME1->setFocus();
+    window->TITLE->setFocus();
+    EXPECT_EQ(window->TITLE->text(), "見積");
+}
+
+TEST_F(MainWindowTest, TitleRefusesTypingBeyond230Bytes)
+{
+    auto window = showWindow();
+    window->TITLE->setFocus();
+    typeText(window->TITLE, QString(114, QChar(u'山')) + "abc");
+    EXPECT_EQ(Sjis::byteLength(window->TITLE->text()), 230);
+    EXPECT_TRUE(window->TITLE->text().endsWith("ab"));
+}
+
+TEST_F(MainWindowTest, EnterWalksTheHeaderAndShiftEnterWalksBack)
+{
+    auto window = showWindow();
+    const QList<QWidget *> order = window->headerOrder();
+    for (int i = 0; i < order.size(); ++i) {
+        order.at(i)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QWidget *expected = i + 1 < order.size() ? order.at(i + 1) : window->SG1;
+        EXPECT_EQ(QApplication::focusWidget(), expected) << i;
+    }
+    for (int i = 1; i < order.size(); ++i) {
+        order.at(i)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), order.at(i - 1)) << i;
+    }
+    window->NAME1->setText("abc");
+    window->NAME1->setFocus();
+    QTest::keyClick(window->NAME1, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), window->NAME1);
+    EXPECT_EQ(window->NAME1->text(), "abc");
+}
+
+TEST_F(MainWindowTest, HeaderBoxesTakeTheFocusColour)
+{
+    auto window = showWindow();
+    window->ADD1->setFocus();
+    EXPECT_EQ(window->ADD1->palette().color(QPalette::Base), QColor(Qt::yellow));
+    window->ADD_2->setFocus();
+    EXPECT_EQ(window->ADD1->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(window->ADD_2->palette().color(QPalette::Base), QColor(Qt::yellow));
+}
+
+TEST_F(MainWindowTest, TelWidensWhileFocused)
+{
+    auto window = showWindow();
+    window->Tel->setFocus();
+    EXPECT_EQ(window->Tel->width(), 100);
+    window->NAME1->setFocus();
+    EXPECT_EQ(window->Tel->width(), 20);
+}
+
+TEST_F(MainWindowTest, EndhanteiFindsTheLastUsedRow)
+{
+    TMIRAVO window;
+    EXPECT_FALSE(window.ENDHANTEI());
+    EXPECT_EQ(window.lastUsedRow, 0);
+    window.SG1Cells->setCell(11, 7, "5.0");
+    window.SG1Cells->setCell(2, 3, "品");
+    EXPECT_TRUE(window.ENDHANTEI());
+    EXPECT_EQ(window.lastUsedRow, 7);
+}
+
+TEST_F(MainWindowTest, ExitWithAnEmptySlipAsksOnce)
+{
+    auto window = showWindow();
+    prompter.answers << true;
+    window->SpeedButton4Click();
+    EXPECT_EQ(prompter.log, QStringList{"question: 終了します。"});
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ExitAnsweredNoKeepsTheWindow)
+{
+    auto window = showWindow();
+    prompter.answers << false;
+    window->SpeedButton4Click();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ExitWithContentOffersToSave)
+{
+    auto window = showWindow();
+    window->SG1Cells->setCell(2, 1, "品");
+    prompter.answers << true << false;
+    window->SpeedButton4Click();
+    EXPECT_EQ(prompter.log,
+              (QStringList{"question: 終了します。", "question: 保存しますか？\r\n\r\n"}));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksBeforeLosingATypedSlip)
+{
+    auto window = showWindow();
+    window->NAME1->setText("山田商店");
+    prompter.answers << false;
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompter.log, QStringList{"question: 終了します。"});
+
+    prompter.answers << true << false;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompter.texts("question").last(), "保存しますか？\r\n\r\n");
+}
+
+TEST_F(MainWindowTest, CloseBoxClosesAnEmptySlipAtOnce)
+{
+    auto window = showWindow();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
