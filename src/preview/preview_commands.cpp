@@ -1,23 +1,16 @@
 #include "preview_commands.h"
 
 #include "common/prompter.h"
-#include "settings/settings_file.h"
+#include "print/print_framework.h"
 
 namespace {
-
-const QString kPrintIni = QStringLiteral("PRINT.INI");
-
-bool printIniFlag(const char *key)
-{
-    return iniFlag(kPrintIni, QString::fromUtf8(key));
-}
 
 void printReceipt(const PreviewPrintSteps &steps)
 {
     // A receipt without an honorific is how a blank receipt is printed, so this only warns.
     if (isMissingHonorific(steps.honorific()))
         prompter().information(PreviewText::noHonorificReceipt());
-    steps.printReceipt(printIniFlag("[領収証小]="));
+    steps.printReceipt(PrintIni::flag(QStringLiteral("[領収証小]=")));
     steps.forgetReceiptProviso();
     prompter().setBusy(false);
 }
@@ -28,13 +21,13 @@ void printEnvelope(const PreviewPrintSteps &steps)
         prompter().information(PreviewText::noHonorific());
     if (!prompter().question(PreviewText::envelopeQuestion()))
         return;
-    steps.printEnvelope(printIniFlag("[封筒長形３号]="));
+    steps.printEnvelope(PrintIni::flag(QStringLiteral("[封筒長形３号]=")));
     prompter().setBusy(false);
 }
 
 void printStatement(const PreviewPrintSteps &steps)
 {
-    steps.printStatement(printIniFlag("[書式２号]="));
+    steps.printStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
     steps.advanceSlipNumber();
     if (steps.processPendingEvents)
         steps.processPendingEvents();
@@ -45,11 +38,6 @@ void printStatement(const PreviewPrintSteps &steps)
 void printSlip(const PreviewPrintSteps &steps)
 {
     steps.recalculate();
-    if (!steps.anySlipKindChecked()) {
-        prompter().information(PreviewText::noSlipKind());
-        prompter().setBusy(false);
-        return;
-    }
     steps.printSlip();
     prompter().setBusy(false);
 }
@@ -95,20 +83,12 @@ void runSlipPreview(bool &previewCancelled, const SlipPreviewSteps &steps)
 {
     previewCancelled = true;
     if (steps.statementShown()) {
-        steps.previewStatement(printIniFlag("[書式２号]="));
+        steps.previewStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
         if (!previewCancelled)
             steps.openPreviewWindow();
         return;
     }
-    // The slip can be previewed without an honorific; the user is only reminded.
-    if (isMissingHonorific(steps.honorific()))
-        prompter().information(PreviewText::noHonorific());
     steps.recalculate();
-    if (!steps.anySlipKindChecked()) {
-        prompter().information(PreviewText::noSlipKind());
-        return;
-    }
-    steps.findLastUsedRow();
     steps.previewSlip();
     if (!previewCancelled) {
         steps.openPreviewWindow();

@@ -31,10 +31,6 @@ inline QString envelopeQuestion()
 {
     return QStringLiteral("封筒に宛名を印字します。\r\n");
 }
-inline QString noSlipKind()
-{
-    return QStringLiteral("伝票の種類の指定がありません。");
-}
 inline QString checkAgainstCopy()
 {
     return QStringLiteral("提出前に納品書の控えと必ず照合してください。\r\n");
@@ -51,10 +47,11 @@ struct PreviewPrintSteps
     std::function<void(bool longNo3)> printEnvelope;  // "[封筒長形３号]=1": 長形3号
     std::function<void(bool formNo2)> printStatement; // "[書式２号]=1": form No. 2
     std::function<void()> advanceSlipNumber;          // after a statement
-    std::function<void()> processPendingEvents;       // let the printed job's windows settle
+    std::function<void()> processPendingEvents;       // optional: let the job's windows settle
     std::function<void()> recalculate;                // Keisan
-    std::function<bool()> anySlipKindChecked;         // NOUHIN .. IRAI
-    std::function<void()> printSlip;                  // the layout chosen in PRN_S
+    // The slip print of the print framework (printSlip): it refuses a slip without a kind
+    // with its message and runs the layout chosen in PRN_S.
+    std::function<void()> printSlip;
 };
 
 // The preview's 印刷 button: prints the document being previewed for real. The preview
@@ -66,11 +63,10 @@ struct SlipPreviewSteps
 {
     std::function<bool()> statementShown;               // SG0 visible
     std::function<void(bool formNo2)> previewStatement; // PP_PRINT36_MEISAI(_2)
-    std::function<QString()> honorific;
-    std::function<void()> recalculate;
-    std::function<bool()> anySlipKindChecked;
-    std::function<void()> findLastUsedRow;   // ENDHANTEI
-    std::function<void()> previewSlip;       // PP_ twin of the PRN_S layout
+    std::function<void()> recalculate;                  // Keisan
+    // The slip preview of the print framework (previewSlip): reminds of a missing
+    // honorific, refuses a slip without a kind and records the PP_ twin of PRN_S.
+    std::function<void()> previewSlip;
     std::function<void()> openPreviewWindow; // a fresh TPREV, modal
 };
 

@@ -1,5 +1,7 @@
 #include "preview/preview_commands.h"
 #include "print/printer_device.h"
+#include "print/slip_layouts.h"
+#include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
 
@@ -41,7 +43,6 @@ class PrintSteps
 {
 public:
     QString honorific = QStringLiteral("様");
-    bool kindChecked = true;
     QStringList calls;
 
     PreviewPrintSteps steps()
@@ -54,7 +55,6 @@ public:
         s.printStatement = [this](bool no2) { calls << (no2 ? "statement 2" : "statement"); };
         s.advanceSlipNumber = [this] { calls << "advance number"; };
         s.recalculate = [this] { calls << "recalculate"; };
-        s.anySlipKindChecked = [this] { return kindChecked; };
         s.printSlip = [this] { calls << "slip"; };
         return s;
     }
@@ -68,17 +68,11 @@ protected:
     PrintSteps main;
 };
 
-TEST_F(PrintFromPreviewTest, SlipModeRecalculatesChecksTheKindsAndPrints)
+TEST_F(PrintFromPreviewTest, SlipModeRecalculatesThenPrints)
 {
     printFromPreview(PreviewMode::Slip, main.steps());
     EXPECT_EQ(main.calls, (QStringList{"recalculate", "slip"}));
     EXPECT_TRUE(prompter.log.isEmpty());
-
-    main.calls.clear();
-    main.kindChecked = false;
-    printFromPreview(PreviewMode::Slip, main.steps());
-    EXPECT_EQ(main.calls, (QStringList{"recalculate"}));
-    EXPECT_EQ(prompter.log, (QStringList{"info: 伝票の種類の指定がありません。"}));
 }
 
 TEST_F(PrintFromPreviewTest, ReceiptPrintsTheSizeThePreviewShowedAndForgetsTheProviso)
@@ -121,76 +115,84 @@ TEST_F(PrintFromPreviewTest, StatementPrintsAdvancesTheNumberAndReminds)
               (QStringList{"info: 提出前に納品書の控えと必ず照合してください。\r\n"}));
 }
 
-// The preview command with a page producer that behaves as the layouts do: it clears the
-// cancelled flag only when the printer setup dialog is confirmed.
+// A slip of two kinds and three items, as the main window hands it to the layouts.
 class SlipPreviewTest : public ::testing::Test
 {
 protected:
+    SlipPreviewTest()
+    {
+        job.items = &items;
+        job.header.NAME1 = QStringLiteral("山田商店");
+        job.header.KEISYOU = QStringLiteral("様");
+        job.header.Bangou = QStringLiteral("1024");
+        job.header.DTP1 = QDateTime(QDate(2026, 3, 5), QTime(9, 0));
+        job.header.NOUHIN = job.header.SEIKYUU = true;
+        for (int row = 1; row <= 3; ++row) {
+            items.setCell(2, row, QStringLiteral("品物%1").arg(row));
+            items.setCell(9, row, QStringLiteral("1000"));
+        }
+    }
+
     SlipPreviewSteps steps()
     {
         SlipPreviewSteps s;
         s.statementShown = [this] { return statementShown; };
         s.previewStatement = [this](bool no2) {
             calls << (no2 ? "statement 2 preview" : "statement preview");
-            produce();
+            // The statement layouts clear the flag the same way once their setup is done.
+            if (printer.runSetupDialog())
+                state.previewCancelled = false;
         };
-        s.honorific = [this] { return honorific; };
         s.recalculate = [this] { calls << "recalculate"; };
-        s.anySlipKindChecked = [this] { return kindChecked; };
-        s.findLastUsedRow = [this] { calls << "last row"; };
-        s.previewSlip = [this] {
-            calls << "slip preview";
-            produce();
-        };
+        s.previewSlip = [this] { previewSlip(job, printer, preview, state); };
         s.openPreviewWindow = [this] { calls << "open window"; };
         return s;
     }
 
-    void produce()
-    {
-        if (printer.runSetupDialog())
-            cancelled = false;
-    }
-
     TempProgramDir dir;
     ScriptedPrompter prompter;
+    StringGrid items{12, 31};
+    SlipPrintJob job;
     VirtualPrinter printer;
-    bool cancelled = false;
+    TPrintPreview preview;
+    PrintRunState state;
     bool statementShown = false;
-    bool kindChecked = true;
-    QString honorific = QStringLiteral("様");
     QStringList calls;
 };
 
-TEST_F(SlipPreviewTest, ConfirmedSetupOpensTheWindow)
+TEST_F(SlipPreviewTest, ConfirmedSetupRecordsTheSlipAndOpensTheWindow)
 {
-    runSlipPreview(cancelled, steps());
-    EXPECT_EQ(calls, (QStringList{"recalculate", "last row", "slip preview", "open window"}));
-    EXPECT_FALSE(cancelled);
+    runSlipPreview(state.previewCancelled, steps());
+    EXPECT_EQ(calls, (QStringList{"recalculate", "open window"}));
+    EXPECT_FALSE(state.previewCancelled);
+    // Two kinds of the 5-row slip share one sheet.
+    EXPECT_EQ(preview.PageCount(), 1);
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
 TEST_F(SlipPreviewTest, CancelledSetupOpensNoWindow)
 {
     printer.setupAccepted = false;
-    runSlipPreview(cancelled, steps());
-    EXPECT_EQ(calls, (QStringList{"recalculate", "last row", "slip preview"}));
-    EXPECT_TRUE(cancelled);
+    runSlipPreview(state.previewCancelled, steps());
+    EXPECT_EQ(calls, (QStringList{"recalculate"}));
+    EXPECT_TRUE(state.previewCancelled);
+    EXPECT_EQ(preview.PageCount(), 0);
 
     calls.clear();
     statementShown = true;
-    runSlipPreview(cancelled, steps());
+    runSlipPreview(state.previewCancelled, steps());
     EXPECT_EQ(calls, (QStringList{"statement preview"}));
     EXPECT_EQ(printer.setupDialogRuns, 2);
 }
 
 TEST_F(SlipPreviewTest, MissingHonorificOnlyRemindsAndMissingKindStops)
 {
-    honorific = QStringLiteral(" ");
-    kindChecked = false;
-    runSlipPreview(cancelled, steps());
+    job.header.KEISYOU = QStringLiteral(" ");
+    job.header.NOUHIN = job.header.SEIKYUU = false;
+    runSlipPreview(state.previewCancelled, steps());
     EXPECT_EQ(calls, (QStringList{"recalculate"}));
-    EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(state.previewCancelled);
+    EXPECT_EQ(printer.setupDialogRuns, 0);
     EXPECT_EQ(prompter.log, (QStringList{"info: 敬称がありません。\r\n",
                                          "info: 伝票の種類の指定がありません。"}));
 }
@@ -199,8 +201,8 @@ TEST_F(SlipPreviewTest, StatementShownPreviewsTheChosenFormWithoutSlipChecks)
 {
     dir.writeLines("PRINT.INI", {"[書式２号]=1"});
     statementShown = true;
-    honorific = QString();
-    runSlipPreview(cancelled, steps());
+    job.header.KEISYOU.clear();
+    runSlipPreview(state.previewCancelled, steps());
     EXPECT_EQ(calls, (QStringList{"statement 2 preview", "open window"}));
     EXPECT_TRUE(prompter.log.isEmpty());
 }
