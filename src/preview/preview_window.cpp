@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double kStartZoom = 0.75;
