@@ -1,0 +1,210 @@
+#include "preview/preview_commands.h"
+#include "print/printer_device.h"
+#include "print/slip_layouts.h"
+#include "slip/string_grid.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_program_dir.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PreviewCommands, ModeIsReceiptThenEnvelopeThenStatementThenSlip)
+{
+    const struct
+    {
+        bool receipt;
+        bool envelope;
+        bool statement;
+        PreviewMode expected;
+    } cases[] = {
+        {true, true, true, PreviewMode::Receipt},
+        {false, true, true, PreviewMode::Envelope},
+        {false, false, true, PreviewMode::Statement},
+        {false, false, false, PreviewMode::Slip},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(previewMode(c.receipt, c.envelope, c.statement), c.expected);
+}
+
+TEST(PreviewCommands, HonorificIsMissingWhenEmptyOrOneBlank)
+{
+    EXPECT_TRUE(isMissingHonorific(""));
+    EXPECT_TRUE(isMissingHonorific(" "));
+    EXPECT_TRUE(isMissingHonorific("　"));
+    EXPECT_FALSE(isMissingHonorific("  "));
+    EXPECT_FALSE(isMissingHonorific("様"));
+}
+
+// The main window's steps, recording what ran.
+class PrintSteps
+{
+public:
+    QString honorific = QStringLiteral("様");
+    QStringList calls;
+
+    PreviewPrintSteps steps()
+    {
+        PreviewPrintSteps s;
+        s.honorific = [this] { return honorific; };
+        s.printReceipt = [this](bool small) { calls << (small ? "small receipt" : "receipt"); };
+        s.forgetReceiptProviso = [this] { calls << "forget proviso"; };
+        s.printEnvelope = [this](bool no3) { calls << (no3 ? "envelope no3" : "envelope"); };
+        s.printStatement = [this](bool no2) { calls << (no2 ? "statement 2" : "statement"); };
+        s.advanceSlipNumber = [this] { calls << "advance number"; };
+        s.recalculate = [this] { calls << "recalculate"; };
+        s.printSlip = [this] { calls << "slip"; };
+        return s;
+    }
+};
+
+class PrintFromPreviewTest : public ::testing::Test
+{
+protected:
+    TempProgramDir dir;
+    ScriptedPrompter prompter;
+    PrintSteps main;
+};
+
+TEST_F(PrintFromPreviewTest, SlipModeRecalculatesThenPrints)
+{
+    printFromPreview(PreviewMode::Slip, main.steps());
+    EXPECT_EQ(main.calls, (QStringList{"recalculate", "slip"}));
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(PrintFromPreviewTest, ReceiptPrintsTheSizeThePreviewShowedAndForgetsTheProviso)
+{
+    dir.writeLines("PRINT.INI", {"[領収証小]=1"});
+    main.honorific = QStringLiteral("　");
+    printFromPreview(PreviewMode::Receipt, main.steps());
+    EXPECT_EQ(main.calls, (QStringList{"small receipt", "forget proviso"}));
+    EXPECT_EQ(prompter.log,
+              (QStringList{"info: 敬称がありません。白紙領収証の場合は続けてください。"}));
+
+    main.calls.clear();
+    dir.writeLines("PRINT.INI", {"[領収証小]=0"});
+    main.honorific = QStringLiteral("様");
+    printFromPreview(PreviewMode::Receipt, main.steps());
+    EXPECT_EQ(main.calls, (QStringList{"receipt", "forget proviso"}));
+}
+
+TEST_F(PrintFromPreviewTest, EnvelopePrintsOnlyAfterYes)
+{
+    dir.writeLines("PRINT.INI", {"[封筒長形３号]=1"});
+    main.honorific = QString();
+    prompter.answers << false << true;
+    printFromPreview(PreviewMode::Envelope, main.steps());
+    EXPECT_TRUE(main.calls.isEmpty());
+    main.honorific = QStringLiteral("御中");
+    printFromPreview(PreviewMode::Envelope, main.steps());
+    EXPECT_EQ(main.calls, (QStringList{"envelope no3"}));
+    EXPECT_EQ(prompter.log,
+              (QStringList{"info: 敬称がありません。\r\n", "question: 封筒に宛名を印字します。\r\n",
+                           "question: 封筒に宛名を印字します。\r\n"}));
+}
+
+TEST_F(PrintFromPreviewTest, StatementPrintsAdvancesTheNumberAndReminds)
+{
+    dir.writeLines("PRINT.INI", {"[書式２号]=1"});
+    printFromPreview(PreviewMode::Statement, main.steps());
+    EXPECT_EQ(main.calls, (QStringList{"statement 2", "advance number"}));
+    EXPECT_EQ(prompter.log,
+              (QStringList{"info: 提出前に納品書の控えと必ず照合してください。\r\n"}));
+}
+
+// A slip of two kinds and three items, as the main window hands it to the layouts.
+class SlipPreviewTest : public ::testing::Test
+{
+protected:
+    SlipPreviewTest()
+    {
+        job.items = &items;
+        job.header.NAME1 = QStringLiteral("山田商店");
+        job.header.KEISYOU = QStringLiteral("様");
+        job.header.Bangou = QStringLiteral("1024");
+        job.header.DTP1 = QDateTime(QDate(2026, 3, 5), QTime(9, 0));
+        job.header.NOUHIN = job.header.SEIKYUU = true;
+        for (int row = 1; row <= 3; ++row) {
+            items.setCell(2, row, QStringLiteral("品物%1").arg(row));
+            items.setCell(9, row, QStringLiteral("1000"));
+        }
+    }
+
+    SlipPreviewSteps steps()
+    {
+        SlipPreviewSteps s;
+        s.statementShown = [this] { return statementShown; };
+        s.previewStatement = [this](bool no2) {
+            calls << (no2 ? "statement 2 preview" : "statement preview");
+            // The statement layouts clear the flag the same way once their setup is done.
+            if (printer.runSetupDialog())
+                state.previewCancelled = false;
+        };
+        s.recalculate = [this] { calls << "recalculate"; };
+        s.previewSlip = [this] { previewSlip(job, printer, preview, state); };
+        s.openPreviewWindow = [this] { calls << "open window"; };
+        return s;
+    }
+
+    TempProgramDir dir;
+    ScriptedPrompter prompter;
+    StringGrid items{12, 31};
+    SlipPrintJob job;
+    VirtualPrinter printer;
+    TPrintPreview preview;
+    PrintRunState state;
+    bool statementShown = false;
+    QStringList calls;
+};
+
+TEST_F(SlipPreviewTest, ConfirmedSetupRecordsTheSlipAndOpensTheWindow)
+{
+    runSlipPreview(state.previewCancelled, steps());
+    EXPECT_EQ(calls, (QStringList{"recalculate", "open window"}));
+    EXPECT_FALSE(state.previewCancelled);
+    // Two kinds of the 5-row slip share one sheet.
+    EXPECT_EQ(preview.PageCount(), 1);
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+TEST_F(SlipPreviewTest, CancelledSetupOpensNoWindow)
+{
+    printer.setupAccepted = false;
+    runSlipPreview(state.previewCancelled, steps());
+    EXPECT_EQ(calls, (QStringList{"recalculate"}));
+    EXPECT_TRUE(state.previewCancelled);
+    EXPECT_EQ(preview.PageCount(), 0);
+
+    calls.clear();
+    statementShown = true;
+    runSlipPreview(state.previewCancelled, steps());
+    EXPECT_EQ(calls, (QStringList{"statement preview"}));
+    EXPECT_EQ(printer.setupDialogRuns, 2);
+}
+
+TEST_F(SlipPreviewTest, MissingHonorificOnlyRemindsAndMissingKindStops)
+{
+    job.header.KEISYOU = QStringLiteral(" ");
+    job.header.NOUHIN = job.header.SEIKYUU = false;
+    runSlipPreview(state.previewCancelled, steps());
+    EXPECT_EQ(calls, (QStringList{"recalculate"}));
+    EXPECT_TRUE(state.previewCancelled);
+    EXPECT_EQ(printer.setupDialogRuns, 0);
+    EXPECT_EQ(prompter.log, (QStringList{"info: 敬称がありません。\r\n",
+                                         "info: 伝票の種類の指定がありません。"}));
+}
+
+TEST_F(SlipPreviewTest, StatementShownPreviewsTheChosenFormWithoutSlipChecks)
+{
+    dir.writeLines("PRINT.INI", {"[書式２号]=1"});
+    statementShown = true;
+    job.header.KEISYOU.clear();
+    runSlipPreview(state.previewCancelled, steps());
+    EXPECT_EQ(calls, (QStringList{"statement 2 preview", "open window"}));
+    EXPECT_TRUE(prompter.log.isEmpty());
+}
+
+} // namespace
