@@ -170,6 +170,21 @@ TEST(WmfWriter, RecordsAddUpAndEveryObjectIsDeleted)
     EXPECT_EQ(seen[0x0F43], 1) << "bitmap";
     EXPECT_EQ(seen[0x0214], 2) << "move";
     EXPECT_EQ(seen[0x0213], 2) << "line";
+    for (const Record &record : walked) {
+        if (record.function != 0x0F43)
+            continue;
+        // The 40 × 20 logo as a bottom-up 24-bit DIB after the ten stretch parameters,
+        // drawn at its own size.
+        const QByteArray dib = record.params.mid(22);
+        EXPECT_EQ(dword(dib, 0), 40u);
+        EXPECT_EQ(dword(dib, 4), 40u);
+        EXPECT_EQ(dword(dib, 8), 20u);
+        EXPECT_EQ(word(dib, 14), 24);
+        EXPECT_EQ(dib.size(), 40 + 120 * 20);
+        EXPECT_EQ(record.param(7), 20) << "destination height";
+        EXPECT_EQ(record.param(8), 40) << "destination width";
+        EXPECT_EQ(quint8(dib[40]), 200) << "blue comes first";
+    }
     // The save at the start is matched by a restore, so our objects are unselected before
     // they are deleted.
     EXPECT_EQ(seen[0x001E], 1);
