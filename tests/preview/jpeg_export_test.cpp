@@ -144,6 +144,20 @@ TEST(JpegExport, PdfHoldsEveryPageAtTheSheetSizeWithSearchableText)
     EXPECT_TRUE(details.contains(QStringLiteral("2005年04月01日山田商店")))
         << details.toStdString();
 
+    // Every font is embedded, so the file looks the same on a machine without IPA fonts.
+    const QString pdffonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
+    if (!pdffonts.isEmpty()) {
+        QProcess fonts;
+        fonts.start(pdffonts, {path});
+        ASSERT_TRUE(fonts.waitForFinished(30000));
+        const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput())
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_GE(lines.size(), 3);
+        const qsizetype embedded = lines[0].indexOf(QStringLiteral("emb"));
+        for (const QString &line : lines.mid(2))
+            EXPECT_EQ(line.mid(embedded, 3), QStringLiteral("yes")) << line.toStdString();
+    }
+
     QProcess text;
     text.start(pdftotext, {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
                            path, QStringLiteral("-")});

@@ -208,11 +208,25 @@ TEST(FileNameCheck, RefusesTheElevenCharactersButNotTheirLookAlikes)
     }
 }
 
-TEST_F(PageExport, DoubleByteNamesWhoseBytesLookLikeSeparatorsAreWritten)
+TEST_F(PageExport, AcceptedNamesAreUsedAsTyped)
 {
-    script(prompts, {true}, {QStringLiteral("ソフト表示")});
-    run(PageExportFormat::Jpeg);
-    EXPECT_EQ(exported(), (QStringList{"ソフト表示-1.jpg", "ソフト表示-2.jpg"}));
+    const struct
+    {
+        QString name;
+        QStringList files;
+    } cases[] = {
+        // Second Shift_JIS bytes 0x5C: characters, not separators.
+        {QStringLiteral("ソフト表示"), {"ソフト表示-1.jpg", "ソフト表示-2.jpg"}},
+        // A percent sign is an ordinary character of a file name.
+        {QStringLiteral("値引%1"), {"値引%1-1.jpg", "値引%1-2.jpg"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        QDir(home.file(QStringLiteral("MetaFile"))).removeRecursively();
+        script(prompts, {true}, {c.name});
+        run(PageExportFormat::Jpeg);
+        EXPECT_EQ(exported(), c.files);
+    }
 }
 
 TEST_F(PageExport, ASecondSmallerExportOverwritesPageByPageAndLeavesTheRest)
