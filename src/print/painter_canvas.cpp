@@ -3,6 +3,10 @@
 #include <QBrush>
 #include <QPainter>
 #include <QPen>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
 
 PainterCanvas::PainterCanvas(QPainter &painter, int pageWidth, int pageHeight, int dpiX, int dpiY)
     : m_painter(painter)
@@ -56,6 +60,16 @@ void PainterCanvas::applyPen()
     qpen.setStyle(dotted ? Qt::DotLine : Qt::SolidLine);
     qpen.setCapStyle(Qt::FlatCap);
     qpen.setJoinStyle(Qt::MiterJoin);
+    // A page shown smaller than the printer draws it (preview, screen-size export) keeps
+    // its fine rules one device pixel wide, as the printer's own driver would, instead of
+    // letting them fade to a faint grey.
+    const QTransform &transform = m_painter.deviceTransform();
+    const qreal scale = std::min(std::hypot(transform.m11(), transform.m12()),
+                                 std::hypot(transform.m21(), transform.m22()));
+    if (qpen.widthF() * scale < 1.0) {
+        qpen.setWidth(1);
+        qpen.setCosmetic(true);
+    }
     m_painter.setPen(qpen);
 }
 
