@@ -151,6 +151,9 @@ public:
     QImage logo;
     int browsePosition = -1;
     int lastUsedRow = 0; // kept by ENDHANTEI for the print commands
+    // Set by Escape anywhere in the window; the search over saved slips stops when it sees
+    // it and clears it.
+    bool searchCancelled = false;
     QColor focusColor() const;
 
     // The header fields in the order Enter and Tab walk them, before the item grid.

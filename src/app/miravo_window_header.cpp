@@ -71,6 +71,9 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
 
 bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
 {
+    // Escape asks a running search to stop, then goes on to the control as usual.
+    if (event->key() == Qt::Key_Escape)
+        searchCancelled = true;
     if (handleShortcut(event))
         return true;
     // Home and End take the focus to the item grid from anywhere in the window.

@@ -75,9 +75,12 @@ void TMIRAVO::applyColours()
         box->setFocusColour(colours.focus);
     Panel1->setFocusColor(toQColor(colours.focus));
     SG1->setFixedColors(toQColor(colours.itemFixed), toQColor(colours.itemFixedText));
+    SG1->setStripeColor(toQColor(colours.itemStripe));
     cellEditors->setFocusColor(toQColor(colours.focus));
-    for (int column = 1; column < 12; ++column)
+    for (int column = 1; column < 12; ++column) {
         cellEditors->setColumnTextColor(column, toQColor(colours.columnTextColour(column)));
+        SG1->setColumnTextColor(column, toQColor(colours.columnTextColour(column)));
+    }
     SG1->viewport()->update();
 }
 

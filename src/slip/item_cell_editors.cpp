@@ -1,6 +1,8 @@
 #include "slip/item_cell_editors.h"
 
+#include "slip/item_cell_painter.h"
 #include "slip/item_grid_view.h"
+#include "slip/item_grid_wheel.h"
 #include "slip/string_grid.h"
 
 #include <QApplication>
@@ -99,6 +101,13 @@ ItemCellEditors::ItemCellEditors(ItemGridView *grid)
     connect(NumEdit1, &NumEdit::valueChanged, this, &ItemCellEditors::onNumberChanged);
     connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ItemCellEditors::onCurrentChanged);
+
+    // The window sets one recalculation hook; the grid's own emptying of a cell uses it too.
+    grid->cellPainter()->recalculate = [this] {
+        if (recalculate)
+            recalculate();
+    };
+    wheel = new ItemGridWheel(this);
 }
 
 bool ItemCellEditors::isTextColumn(int column)
@@ -260,6 +269,8 @@ void ItemCellEditors::onCurrentChanged(const QModelIndex &current, const QModelI
         return;
     }
     m_lastCurrent = current;
+    if (current != previous)
+        m_browsing = true;
     if (!m_moving && current.isValid() && isEditing())
         editCurrentCell();
 }
@@ -291,6 +302,8 @@ bool ItemCellEditors::eventFilter(QObject *watched, QEvent *event)
             return handleTextEditorKey(key);
         if (watched == NumEdit1)
             return handleNumberEditorKey(key);
+        if (watched == m_grid)
+            return handleGridKey(key);
     }
     if (watched == m_grid && event->type() == QEvent::FocusIn)
         editCurrentCell();
@@ -436,4 +449,67 @@ void ItemCellEditors::appendNumberedRow()
     const int row = m_cells->rows();
     m_cells->setRowCount(row + 1);
     m_cells->setCell(Number, row, QString::number(row));
+}
+
+bool ItemCellEditors::isColumnShown(int column) const
+{
+    if (column == Size)
+        return isSizeColumnShown();
+    return !m_grid->isColumnHidden(column);
+}
+
+// The nearest shown editable column in a direction (-1 left, +1 right); the column itself
+// when there is none.
+int ItemCellEditors::nextShownColumn(int column, int direction) const
+{
+    for (int next = column + direction; next >= Category && next <= CostPrice; next += direction) {
+        if (isColumnShown(next))
+            return next;
+    }
+    return column;
+}
+
+bool ItemCellEditors::handleGridKey(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Control:
+        m_browsing = false;
+        return false;
+    case Qt::Key_Escape:
+        m_browsing = true;
+        return false;
+    default:
+        break;
+    }
+    if (!isPlain(event))
+        return false;
+    const int column = m_grid->col();
+    const int row = m_grid->row();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        enterInGrid(column, row);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // The browse state skips the hidden columns (the tax-exempt mark, 形状・寸法 when it
+        // is not shown). The edit state moves one column, but it too never lands on a hidden
+        // column: an editor there would take typing into a cell nobody can see, and a "1"
+        // typed into the hidden mark would silently make the row tax-exempt.
+        moveTo(nextShownColumn(column, event->key() == Qt::Key_Left ? -1 : 1), row);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ItemCellEditors::enterInGrid(int column, int row)
+{
+    if (column == CostPrice || column == Rate) {
+        if (row == lastRow())
+            appendNumberedRow();
+        moveTo(Category, row + 1);
+        return;
+    }
+    moveTo(nextShownColumn(column, 1), row);
 }

@@ -12,6 +12,7 @@
 #include <functional>
 
 class ItemGridView;
+class ItemGridWheel;
 class StringGrid;
 
 // The text editor laid over a text cell of the item grid (Edit1). It gives up its panel as
@@ -73,8 +74,13 @@ public:
     CellTextEdit *Edit1 = nullptr;
     QFrame *NumP = nullptr;
     CellNumEdit *NumEdit1 = nullptr;
+    // The wheel over the grid steps its rows; its hook tells when another grid takes it.
+    ItemGridWheel *wheel = nullptr;
 
-    // Runs the slip's recalculation after the number editor changed a cell.
+    ItemGridView *grid() const { return m_grid; }
+
+    // Runs the slip's recalculation after the number editor changed a cell, and after the
+    // grid emptied a cell it could not show as a number.
     std::function<void()> recalculate;
     // Whether 形状・寸法 is shown; by default read from the grid's column 4.
     std::function<bool()> sizeColumnShown;
@@ -98,12 +104,21 @@ public:
     static bool isTextColumn(int column);
     static bool isNumberColumn(int column);
 
+    // The grid's own state for Left and Right while it has the focus itself: the edit state
+    // after start-up and Ctrl, the browse state after Escape and after every move of the
+    // current cell.
+    bool isBrowsing() const { return m_browsing; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool handleTextEditorKey(QKeyEvent *event);
     bool handleNumberEditorKey(QKeyEvent *event);
+    bool handleGridKey(QKeyEvent *event);
+    void enterInGrid(int column, int row);
+    int nextShownColumn(int column, int direction) const;
+    bool isColumnShown(int column) const;
     void moveVertically(int key, int column);
     void moveFromCostPrice(bool appendOnLastRow);
     void appendNumberedRow();
@@ -130,5 +145,6 @@ private:
     // Placing an editor sets its text from the cell; that is not an edit to write back.
     bool m_placing = false;
     bool m_moving = false;
+    bool m_browsing = false;
     QPersistentModelIndex m_lastCurrent;
 };

@@ -1,5 +1,6 @@
 #include "item_grid_view.h"
 
+#include "item_cell_painter.h"
 #include "string_grid.h"
 
 #include <QHeaderView>
@@ -9,8 +10,10 @@
 ItemGridView::ItemGridView(StringGrid *grid, QWidget *parent)
     : QTableView(parent)
     , m_grid(grid)
+    , m_painter(new ItemCellPainter(grid, this))
 {
     setModel(grid);
+    setItemDelegate(m_painter);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -76,6 +79,18 @@ void ItemGridView::setFixedColors(const QColor &background, const QColor &text)
     m_fixedBackground = background;
     m_fixedText = text;
     applyFixedStyle();
+}
+
+void ItemGridView::setStripeColor(const QColor &color)
+{
+    m_painter->setStripeColor(color);
+    viewport()->update();
+}
+
+void ItemGridView::setColumnTextColor(int column, const QColor &color)
+{
+    m_painter->setColumnTextColor(column, color);
+    viewport()->update();
 }
 
 void ItemGridView::applyFixedStyle()

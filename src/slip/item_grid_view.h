@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QTableView>
 
+class ItemCellPainter;
 class StringGrid;
 
 // The view of a string grid with one fixed title row and one fixed number column, as the
@@ -25,6 +26,12 @@ public:
     void setFixedColors(const QColor &background, const QColor &text);
     QColor fixedColor() const { return m_fixedBackground; }
     QColor fixedTextColor() const { return m_fixedText; }
+    // The colours of the item cells: the stripe of even rows and the text of each column
+    // 1..11. Numbers override the column colour when negative or with decimals.
+    void setStripeColor(const QColor &color);
+    void setColumnTextColor(int column, const QColor &color);
+    // Draws the item cells (SG1DrawCell).
+    ItemCellPainter *cellPainter() const { return m_painter; }
 
     // The current cell; (1, 1) is the first item cell.
     int col() const;
@@ -39,6 +46,7 @@ private:
     void onRowDragged(int logicalIndex, int oldVisualIndex, int newVisualIndex);
 
     StringGrid *m_grid;
+    ItemCellPainter *m_painter;
     QColor m_fixedBackground{0x80, 0x80, 0xFF};
     QColor m_fixedText{Qt::white};
     int m_rowHeight = 20;
