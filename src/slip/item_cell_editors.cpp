@@ -269,7 +269,8 @@ void ItemCellEditors::onCurrentChanged(const QModelIndex &current, const QModelI
         return;
     }
     m_lastCurrent = current;
-    if (current != previous)
+    // The first current cell of the grid is no move.
+    if (previous.isValid() && current != previous)
         m_browsing = true;
     if (!m_moving && current.isValid() && isEditing())
         editCurrentCell();

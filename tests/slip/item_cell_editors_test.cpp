@@ -1,11 +1,16 @@
 #include "slip/item_cell_editors.h"
 
+#include "slip/item_cell_look.h"
 #include "slip/item_grid_view.h"
+#include "slip/item_grid_wheel.h"
 #include "slip/string_grid.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -64,6 +69,15 @@ protected:
         for (const QChar character : text)
             QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(character),
                                 Qt::NoModifier);
+    }
+
+    // A turn of the mouse wheel over a widget, as the mouse delivers it.
+    static void turnWheel(QWidget *over, int delta)
+    {
+        const QPointF at(over->width() / 2.0, over->height() / 2.0);
+        QWheelEvent event(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &event);
     }
 
     // Which editor is up and focused, or fails.
@@ -320,6 +334,185 @@ TEST_F(ItemCellEditorsTest, AnEditorThatLosesTheFocusHidesItsPanel)
         m_view->setFocus();
         EXPECT_EQ(editorShown(), column == Col::Quantity ? Editor::Number : Editor::Text);
     }
+}
+
+TEST_F(ItemCellEditorsTest, KeysOfTheGridItselfSkipHiddenColumns)
+{
+    struct Case
+    {
+        const char *name;
+        bool sizeShown;
+        int column;
+        int row;
+        Qt::Key key;
+        int toColumn;
+        int toRow;
+    } const cases[] = {
+        {"enter in 類", true, Col::Category, 3, Qt::Key_Return, Col::ItemName, 3},
+        {"enter in 品名 passes the hidden mark", true, Col::ItemName, 3, Qt::Key_Return, Col::Size,
+         3},
+        {"enter in 品名, size hidden", false, Col::ItemName, 3, Qt::Key_Enter, Col::Quantity, 3},
+        {"enter in 単価", true, Col::UnitPrice, 3, Qt::Key_Return, Col::CostPrice, 3},
+        {"enter in 原単価", true, Col::CostPrice, 3, Qt::Key_Return, Col::Category, 4},
+        {"left from 形状", true, Col::Size, 3, Qt::Key_Left, Col::ItemName, 3},
+        {"left from 数量, size shown", true, Col::Quantity, 3, Qt::Key_Left, Col::Size, 3},
+        {"left from 数量, size hidden", false, Col::Quantity, 3, Qt::Key_Left, Col::ItemName, 3},
+        {"left from 類 stays", true, Col::Category, 3, Qt::Key_Left, Col::Category, 3},
+        {"right from 品名, size shown", true, Col::ItemName, 3, Qt::Key_Right, Col::Size, 3},
+        {"right from 品名, size hidden", false, Col::ItemName, 3, Qt::Key_Right, Col::Quantity, 3},
+        {"right from 単位", true, Col::Unit, 3, Qt::Key_Right, Col::UnitPrice, 3},
+        {"right from 原単価 stays", true, Col::CostPrice, 3, Qt::Key_Right, Col::CostPrice, 3},
+    };
+    for (const Case &c : cases) {
+        for (const bool browsing : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (browsing ? ", browsing" : ", editing"));
+            showSize(c.sizeShown);
+            m_view->setCurrentCell(c.column, c.row);
+            // Ctrl puts the grid into the edit state, Escape back into the browse state.
+            QTest::keyClick(m_view, browsing ? Qt::Key_Escape : Qt::Key_Control);
+            ASSERT_EQ(m_editors->isBrowsing(), browsing);
+            QTest::keyClick(m_view, c.key);
+            EXPECT_EQ(m_view->col(), c.toColumn);
+            EXPECT_EQ(m_view->row(), c.toRow);
+            EXPECT_EQ(editorShown(),
+                      ItemCellEditors::isNumberColumn(c.toColumn) ? Editor::Number : Editor::Text);
+            EXPECT_EQ(m_cells->rows(), 31);
+        }
+    }
+}
+
+TEST_F(ItemCellEditorsTest, EveryMoveOfTheCurrentCellEndsTheEditState)
+{
+    EXPECT_FALSE(m_editors->isBrowsing());
+    m_view->setCurrentCell(Col::ItemName, 2);
+    EXPECT_TRUE(m_editors->isBrowsing());
+    QTest::keyClick(m_view, Qt::Key_Control);
+    EXPECT_FALSE(m_editors->isBrowsing());
+    QTest::keyClick(m_view, Qt::Key_Return);
+    EXPECT_TRUE(m_editors->isBrowsing());
+}
+
+TEST_F(ItemCellEditorsTest, EnterInTheGridOnTheLastRowAppendsANumberedRow)
+{
+    m_view->setCurrentCell(Col::CostPrice, 30);
+    QTest::keyClick(m_view, Qt::Key_Return);
+    ASSERT_EQ(m_cells->rows(), 32);
+    EXPECT_EQ(m_cells->cell(0, 31), QStringLiteral("31"));
+    EXPECT_EQ(m_view->col(), Col::Category);
+    EXPECT_EQ(m_view->row(), 31);
+    EXPECT_EQ(editorShown(), Editor::Text);
+}
+
+TEST_F(ItemCellEditorsTest, TheWheelOverTheGridStepsRowsAndBringsTheEditor)
+{
+    struct Case
+    {
+        const char *name;
+        int column;
+        int row;
+        QList<int> deltas;
+        int toRow;
+        Editor editor;
+    } const cases[] = {
+        {"toward the user", Col::Quantity, 3, {-120}, 4, Editor::Number},
+        {"away from the user", Col::ItemName, 3, {120}, 2, Editor::Text},
+        {"three notches", Col::UnitPrice, 3, {-120, -120, -120}, 6, Editor::Number},
+        {"not above row 1", Col::ItemName, 1, {120}, 1, Editor::Text},
+        {"not below the last row", Col::CostPrice, 30, {-120}, 30, Editor::Number},
+        {"half notches add up", Col::Unit, 3, {-60, -60}, 4, Editor::Text},
+        {"a fine turn alone does not step", Col::Unit, 3, {-40}, 3, Editor::Text},
+    };
+    for (const Case &c : cases) {
+        for (QWidget *over :
+             {static_cast<QWidget *>(m_view->viewport()), static_cast<QWidget *>(m_view)}) {
+            SCOPED_TRACE(c.name);
+            // A fresh wheel each time, so no part of a notch carries over.
+            delete m_editors->wheel;
+            m_editors->wheel = new ItemGridWheel(m_editors);
+            start(c.column, c.row);
+            for (int delta : c.deltas)
+                turnWheel(over, delta);
+            EXPECT_EQ(m_view->col(), c.column);
+            EXPECT_EQ(m_view->row(), c.toRow);
+            EXPECT_EQ(editorShown(), c.editor);
+        }
+    }
+    // Over the editor itself the wheel steps as well.
+    start(Col::Quantity, 3);
+    turnWheel(m_editors->NumEdit1, -120);
+    EXPECT_EQ(m_view->row(), 4);
+    EXPECT_EQ(editorShown(), Editor::Number);
+}
+
+TEST_F(ItemCellEditorsTest, TheWheelOverAComboBoxChangesNothing)
+{
+    auto *Tanto = new QComboBox(m_window.get());
+    Tanto->setEditable(true);
+    Tanto->addItems({QStringLiteral("山田"), QStringLiteral("佐藤"), QStringLiteral("鈴木")});
+    Tanto->setCurrentIndex(1);
+    Tanto->setGeometry(0, 485, 120, 14);
+    Tanto->show();
+    start(Col::ItemName, 5);
+    for (QWidget *over :
+         {static_cast<QWidget *>(Tanto), static_cast<QWidget *>(Tanto->lineEdit())}) {
+        for (int delta : {-120, 120}) {
+            turnWheel(over, delta);
+            EXPECT_EQ(Tanto->currentIndex(), 1);
+            EXPECT_EQ(Tanto->currentText(), QStringLiteral("佐藤"));
+            EXPECT_EQ(m_view->row(), 5);
+        }
+    }
+}
+
+TEST_F(ItemCellEditorsTest, TheWheelIsLeftToAnotherGridThatHasTheFocus)
+{
+    bool partsGridFocused = true;
+    m_editors->wheel->otherGridHasFocus = [&partsGridFocused] { return partsGridFocused; };
+    start(Col::ItemName, 5);
+    turnWheel(m_view->viewport(), -120);
+    EXPECT_EQ(m_view->row(), 5);
+    partsGridFocused = false;
+    turnWheel(m_view->viewport(), -120);
+    EXPECT_EQ(m_view->row(), 6);
+}
+
+TEST_F(ItemCellEditorsTest, AnUnformattableNumberIsEmptiedAfterThePaintAndTheSlipRecalculated)
+{
+    m_cells->setCell(Col::Quantity, 2, QStringLiteral("2x"));
+    m_cells->setCell(Col::UnitPrice, 2, QStringLiteral("500"));
+    m_cells->setCell(Col::CostPrice, 2, QStringLiteral("300"));
+    m_cells->setCell(Col::Amount, 2, QStringLiteral("1000"));
+    m_cells->setCell(Col::CostAmount, 2, QStringLiteral("600"));
+    m_view->grab();
+    EXPECT_EQ(m_cells->cell(Col::Quantity, 2), QStringLiteral("2x")) << "not while painting";
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(m_cells->rowCells(2).mid(5, 6).join(u'|'), QStringLiteral("||500|300||"));
+    EXPECT_EQ(m_recalculations, 1);
+    m_view->grab();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(m_recalculations, 1);
+}
+
+TEST_F(ItemCellEditorsTest, TheGridPaintsItsCellsWithTheCellLook)
+{
+    m_view->setStripeColor(QColor(0x11, 0x22, 0x33));
+    m_cells->setCell(Col::TaxExempt, 3, QStringLiteral("1"));
+    m_view->setCurrentCell(Col::Unit, 5);
+    // With the focus elsewhere the editor is gone and the selected cell shows.
+    auto *other = new QLineEdit(m_window.get());
+    other->show();
+    other->setFocus();
+    ASSERT_FALSE(m_editors->EditP->isVisible());
+    const QImage image = m_view->viewport()->grab().toImage();
+    // The left end of the 単位 cell, away from its centred text.
+    const auto backgroundAt = [&](int row) {
+        const QRect cell = m_view->visualRect(m_cells->index(row, Col::Unit));
+        return image.pixelColor(cell.left() + 2, cell.center().y());
+    };
+    EXPECT_EQ(backgroundAt(1), QColor(Qt::white));
+    EXPECT_EQ(backgroundAt(2), QColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(backgroundAt(3), ItemCellPalette::exemptRow);
+    EXPECT_EQ(backgroundAt(5), ItemCellPalette::selected);
 }
 
 } // namespace
