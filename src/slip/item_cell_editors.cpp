@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -108,6 +109,9 @@ ItemCellEditors::ItemCellEditors(ItemGridView *grid)
             recalculate();
     };
     wheel = new ItemGridWheel(this);
+    // A column or row resized under an editor takes the editor along.
+    for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()})
+        connect(header, &QHeaderView::sectionResized, this, &ItemCellEditors::followCellGeometry);
 }
 
 bool ItemCellEditors::isTextColumn(int column)
@@ -229,6 +233,17 @@ void ItemCellEditors::fitTextEditor()
     } else {
         EditP->setGeometry(rect);
         Edit1->setGeometry(1, 0, rect.width() - 2, rect.height());
+    }
+}
+
+void ItemCellEditors::followCellGeometry()
+{
+    if (EditP->isVisible())
+        fitTextEditor();
+    if (NumP->isVisible()) {
+        const QRect rect = panelRect(m_numberColumn, m_numberRow);
+        NumP->setGeometry(rect);
+        NumEdit1->setGeometry(1, 0, rect.width() - 2, rect.height());
     }
 }
 

@@ -126,6 +126,7 @@ private:
     void onTextChanged(const QString &text);
     void onNumberChanged(const QString &value);
     void fitTextEditor();
+    void followCellGeometry();
     void hideUnfocused(QFrame *panel);
     void paintEditor(QFrame *panel, QWidget *editor, int column);
     QRect panelRect(int column, int row) const;

@@ -320,6 +320,21 @@ TEST_F(ItemCellEditorsTest, MovingTheCurrentCellWhileEditingBringsTheEditorAlong
     EXPECT_FALSE(m_editors->EditP->isVisible());
 }
 
+TEST_F(ItemCellEditorsTest, ResizingTheColumnTakesTheEditorAlong)
+{
+    for (int column : {int(Col::Unit), int(Col::UnitPrice)}) {
+        SCOPED_TRACE(column);
+        start(column, 4);
+        m_view->setColWidth(Col::Quantity, 95);
+        m_view->setColWidth(column, 70);
+        const QRect cell = m_view->visualRect(m_cells->index(4, column));
+        QFrame *panel = column == Col::Unit ? m_editors->EditP : m_editors->NumP;
+        EXPECT_EQ(panel->geometry().topLeft(), cell.topLeft() + QPoint(1, 1));
+        EXPECT_EQ(panel->width(), cell.width());
+        m_view->setColWidth(Col::Quantity, 60);
+    }
+}
+
 TEST_F(ItemCellEditorsTest, AnEditorThatLosesTheFocusHidesItsPanel)
 {
     auto *other = new QLineEdit(m_window.get());
