@@ -43,6 +43,9 @@ void TMIRAVO::runCommand(MenuCommand command)
     case MenuCommand::Blank:
         SpeedButton11Click();
         break;
+    case MenuCommand::Print:
+        SpeedButton6Click();
+        break;
     case MenuCommand::Focus:
         if (EditP->isVisible() || NumP->isVisible())
             NAME1->setFocus(Qt::ShortcutFocusReason);
@@ -51,7 +54,6 @@ void TMIRAVO::runCommand(MenuCommand command)
         break;
     case MenuCommand::None:
     case MenuCommand::PartsCatalogue:
-    case MenuCommand::Print:
     case MenuCommand::CustomerList:
     case MenuCommand::RowInsert:
     case MenuCommand::RowDelete:
