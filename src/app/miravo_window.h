@@ -216,6 +216,8 @@ public:
     void SpeedButton11Click();
     // Opens a slip file of the file list (FileListBox1DblClick).
     void FileListBox1DblClick(const QString &path, int index);
+    // 説明: the user manual in the system's browser.
+    void SpeedButton26Click();
     // 印刷 and ﾌﾟﾚﾋﾞｭｰ.
     void SpeedButton6Click();
     void SpeedButton30Click();

@@ -2,6 +2,7 @@
 // context menus, and the recalculation they share.
 #include "miravo_window.h"
 
+#include "common/program_dir.h"
 #include "common/prompter.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
@@ -10,7 +11,10 @@
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,6 +30,16 @@ void TMIRAVO::Keisan()
         NumEdit1->setValue(QString());
     for (int panel = 2; panel <= 6; ++panel)
         setPanelText(panel, result.statusPanel(panel));
+}
+
+void TMIRAVO::SpeedButton26Click()
+{
+    const QString manual = programFile(QStringLiteral("MIRAVO_man.htm"));
+    if (!QFileInfo::exists(manual)) {
+        prompter().information(QStringLiteral("説明書ファイルは組み込まれていません。\r\n\r\n"));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
 
 void TMIRAVO::runCommand(MenuCommand command)
@@ -148,6 +162,8 @@ void TMIRAVO::buildMenus()
                 });
     }
 
+    connect(SpeedButton26, &QToolButton::clicked, this, &TMIRAVO::SpeedButton26Click);
+    SpeedButton26->setEnabled(true);
     connect(SpeedButton2, &QToolButton::clicked, this, &TMIRAVO::SpeedButton2Click);
     connect(SpeedButton15, &QToolButton::clicked, this, &TMIRAVO::SpeedButton15Click);
     connect(SpeedButton17, &QToolButton::clicked, this, &TMIRAVO::SpeedButton17Click);

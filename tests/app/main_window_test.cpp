@@ -417,3 +417,11 @@ TEST_F(MainWindowTest, AFunctionKeyMovesBetweenLabels)
     QTest::keyClick(window->NAME1, Qt::Key_F3);
     EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
 }
+
+TEST_F(MainWindowTest, TheManualCommandSaysWhenNoManualIsInstalled)
+{
+    TMIRAVO window;
+    prompter.log.clear();
+    window.SpeedButton26Click();
+    EXPECT_EQ(prompter.log, QStringList{"info: 説明書ファイルは組み込まれていません。\r\n\r\n"});
+}
