@@ -3,6 +3,8 @@
 #include "common/program_dir.h"
 #include "common/qt_prompter.h"
 #include "miravo_window.h"
+#include "preview/preview_window.h"
+#include "print/print_preview.h"
 
 int main(int argc, char **argv)
 {
@@ -20,6 +22,10 @@ int main(int argc, char **argv)
     arguments.removeFirst();
 
     TMIRAVO window(arguments);
+    // The preview window exists, hidden, for the whole run (this also makes its MetaFile
+    // folder); each preview command shows a fresh one.
+    const TPrintPreview noPages;
+    const TPREV preview(noPages);
     window.show();
     window.activateWindow();
     return QApplication::exec();

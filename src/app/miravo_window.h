@@ -1,6 +1,8 @@
 #pragma once
 
 #include "files/slip_commands.h"
+#include "print/print_framework.h"
+#include "print/print_preview.h"
 #include "files/slip_folder.h"
 #include "settings/main_menu.h"
 #include "settings/screen_settings.h"
@@ -11,6 +13,8 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QVector>
+
+#include <memory>
 
 class ChoiceListBox;
 class QCheckBox;
@@ -27,6 +31,10 @@ class CellNumEdit;
 class CellTextEdit;
 class ItemCellEditors;
 class ItemGridView;
+class PrinterDevice;
+class TPREV;
+enum class PageExportFormat;
+struct SlipPrintJob;
 class QFrame;
 class StringGrid;
 
@@ -145,6 +153,13 @@ public:
     Calculation calc;
     // How the user left the window: positions, colours, function keys (SET2.INI).
     ScreenSettings screenSettings;
+    // The preview recorder and the state of a print run (the preview-cancelled flag).
+    TPrintPreview PP1;
+    PrintRunState printRunState;
+    // The printer all print commands use; the desktop's printers unless one was set.
+    PrinterDevice &printer();
+    void setPrinter(PrinterDevice *device);
+
     // The new-number flag, the close-after-save request and statement mode.
     SlipState slipState;
     bool customerEditMode = false;
@@ -204,6 +219,11 @@ public:
     void SpeedButton11Click();
     // Opens a slip file of the file list (FileListBox1DblClick).
     void FileListBox1DblClick(const QString &path, int index);
+    // 説明: the user manual in the system's browser.
+    void SpeedButton26Click();
+    // 印刷 and ﾌﾟﾚﾋﾞｭｰ.
+    void SpeedButton6Click();
+    void SpeedButton30Click();
     // 先頭, 前, 次, 最後.
     void pageThroughSlips(SlipFolder::Page page);
 
@@ -269,9 +289,16 @@ private:
     // Shutdown: asks what the exit command asks; true when the window may close.
     bool confirmClose();
     SlipHooks slipHooks();
+    SlipPrintJob printJob();
+    void printSlipNow();
+    void openPreviewWindow();
+    void exportPreviewPages(TPREV &window, PageExportFormat format);
+    void buildPrintCommands();
     void buildSlipNumberMenu();
 
     QStringList m_arguments;
+    std::unique_ptr<PrinterDevice> m_ownPrinter;
+    PrinterDevice *m_printer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
 };

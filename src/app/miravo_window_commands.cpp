@@ -2,6 +2,7 @@
 // context menus, and the recalculation they share.
 #include "miravo_window.h"
 
+#include "common/program_dir.h"
 #include "common/prompter.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
@@ -10,7 +11,10 @@
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,6 +32,16 @@ void TMIRAVO::Keisan()
         setPanelText(panel, result.statusPanel(panel));
 }
 
+void TMIRAVO::SpeedButton26Click()
+{
+    const QString manual = programFile(QStringLiteral("MIRAVO_man.htm"));
+    if (!QFileInfo::exists(manual)) {
+        prompter().information(QStringLiteral("説明書ファイルは組み込まれていません。\r\n\r\n"));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+}
+
 void TMIRAVO::runCommand(MenuCommand command)
 {
     switch (command) {
@@ -43,6 +57,9 @@ void TMIRAVO::runCommand(MenuCommand command)
     case MenuCommand::Blank:
         SpeedButton11Click();
         break;
+    case MenuCommand::Print:
+        SpeedButton6Click();
+        break;
     case MenuCommand::Focus:
         if (EditP->isVisible() || NumP->isVisible())
             NAME1->setFocus(Qt::ShortcutFocusReason);
@@ -51,7 +68,6 @@ void TMIRAVO::runCommand(MenuCommand command)
         break;
     case MenuCommand::None:
     case MenuCommand::PartsCatalogue:
-    case MenuCommand::Print:
     case MenuCommand::CustomerList:
     case MenuCommand::RowInsert:
     case MenuCommand::RowDelete:
@@ -146,6 +162,8 @@ void TMIRAVO::buildMenus()
                 });
     }
 
+    connect(SpeedButton26, &QToolButton::clicked, this, &TMIRAVO::SpeedButton26Click);
+    SpeedButton26->setEnabled(true);
     connect(SpeedButton2, &QToolButton::clicked, this, &TMIRAVO::SpeedButton2Click);
     connect(SpeedButton15, &QToolButton::clicked, this, &TMIRAVO::SpeedButton15Click);
     connect(SpeedButton17, &QToolButton::clicked, this, &TMIRAVO::SpeedButton17Click);

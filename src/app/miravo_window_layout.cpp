@@ -120,6 +120,7 @@ void TMIRAVO::buildWindow()
     buildOverlays();
     buildMenus();
     buildSlipNumberMenu();
+    buildPrintCommands();
     resize(1024, 740);
 }
 
@@ -161,8 +162,8 @@ void TMIRAVO::buildToolbar()
     SpeedButton13->hide();
 
     // Commands whose features are not part of the program yet stay disabled until they are.
-    for (QToolButton *button : {SpeedButton6, SpeedButton16, SpeedButton1, SpeedButton18,
-                                SpeedButton30, SpeedButton19, SpeedButton23, SpeedButton26})
+    for (QToolButton *button :
+         {SpeedButton16, SpeedButton1, SpeedButton18, SpeedButton19, SpeedButton23, SpeedButton26})
         button->setEnabled(false);
     connect(SpeedButton4, &QToolButton::clicked, this, &TMIRAVO::SpeedButton4Click);
 }

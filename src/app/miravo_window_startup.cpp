@@ -11,6 +11,7 @@
 #include "settings/column_widths.h"
 #include "files/file_browser_panel.h"
 #include "files/numbering.h"
+#include "print/page_blocks.h"
 #include "settings/settings_file.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -246,13 +247,7 @@ void TMIRAVO::loadPersonList()
 
 void TMIRAVO::loadLogoPicture()
 {
-    logo = QImage();
-    const QString name = printIni("[ロゴ]=");
-    if (name.isEmpty() || !QFileInfo::exists(name))
-        return;
-    // A picture that cannot be loaded leaves the logo empty, without a message.
-    if (!logo.load(name))
-        logo = QImage();
+    logo = ::loadLogoPicture();
 }
 
 void TMIRAVO::showStartupStatus()

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
@@ -90,6 +91,8 @@ void FileBrowserPanel::buildControls()
     FileListBox2->setGeometry(FileListBox1->geometry());
     FileListBox2->setSelectionMode(QAbstractItemView::ExtendedSelection);
     FileListBox2->hide();
+    for (QListWidget *list : {FileListBox1, FileListBox2})
+        list->setIconSize(QSize(16, 16));
 
     auto *makeDirLabel = new QLabel(QStringLiteral("新規フォルダ名"), this);
     makeDirLabel->setGeometry(8, 470, 90, 20);
@@ -188,6 +191,7 @@ void FileBrowserPanel::setFolder(const QString &folder)
     if (folder.isEmpty() || !QFileInfo(target).isDir())
         target = QDir::cleanPath(programDir());
     m_folder = target;
+    showDriveOf(m_folder);
     fillFolderList();
     refreshLists();
     if (statementListShown()) {
@@ -199,6 +203,23 @@ void FileBrowserPanel::setFolder(const QString &folder)
     if (last >= 0)
         FileListBox1->setCurrentRow(last);
     emit folderChanged(m_folder, last);
+}
+
+// The drive list shows the volume that holds the folder: the longest root it starts with.
+void FileBrowserPanel::showDriveOf(const QString &folder)
+{
+    int best = 0;
+    int bestLength = -1;
+    for (int index = 0; index < DriveComboBox1->count(); ++index) {
+        const QString root = DriveComboBox1->itemData(index).toString();
+        const bool holds = folder == root || folder.startsWith(QDir(root).filePath(QString())) ||
+                           root == QLatin1String("/");
+        if (holds && root.size() > bestLength) {
+            best = index;
+            bestLength = int(root.size());
+        }
+    }
+    DriveComboBox1->setCurrentIndex(best);
 }
 
 // The folder list shows the path from the root down to the current folder, then the
@@ -229,9 +250,11 @@ void FileBrowserPanel::fillFolderList()
 
 void FileBrowserPanel::refreshLists()
 {
-    const auto fill = [](QListWidget *list, const QStringList &names) {
+    const QIcon fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
+    const auto fill = [&fileIcon](QListWidget *list, const QStringList &names) {
         list->clear();
-        list->addItems(names);
+        for (const QString &name : names)
+            list->addItem(new QListWidgetItem(fileIcon, name));
     };
     fill(FileListBox1, SlipFolder::slipFiles(m_folder));
     fill(FileListBox2, SlipFolder::statementFiles(m_folder));

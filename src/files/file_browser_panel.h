@@ -78,6 +78,7 @@ private:
     void buildControls();
     void fillDrives();
     void fillFolderList();
+    void showDriveOf(const QString &folder);
     void showRegistry();
     void moveSelectionByWheel(QListWidget *list, int delta);
     void clearRegistryRow();

@@ -1,6 +1,7 @@
 #include "slip_commands.h"
 
 #include "common/clock.h"
+#include "common/file_name_check.h"
 #include "common/miravo_error.h"
 #include "common/prompter.h"
 #include "files/numbering.h"
@@ -17,32 +18,11 @@ namespace {
 
 constexpr int itemRowsOfABlankSlip = 30;
 
-// Half-width only: the check goes character by character, so ＼／：．；＊？＂＜＞｜ pass.
-const char16_t forbiddenCharacters[] = u"\\/:.;*?\"<>|";
-
 template<typename Hook, typename... Arguments>
 void callIfSet(const Hook &hook, Arguments &&...arguments)
 {
     if (hook)
         hook(std::forward<Arguments>(arguments)...);
-}
-
-bool holdsForbiddenCharacter(const QString &text)
-{
-    for (const char16_t *c = forbiddenCharacters; *c; ++c) {
-        if (text.contains(QChar(*c)))
-            return true;
-    }
-    return false;
-}
-
-QString forbiddenCharacterMessage()
-{
-    QStringList characters;
-    for (const char16_t *c = forbiddenCharacters; *c; ++c)
-        characters.append(QString(QChar(*c)));
-    return QStringLiteral("登録ファイル名に使用できない文字が含まれています。\r\n\r\n") +
-           characters.join(QLatin1Char(' '));
 }
 
 QString folderQuestion(const QString &folder)
@@ -89,14 +69,13 @@ bool isReadOnlyOrOpticalVolume(const QString &folder)
 
 SlipField FNAME_CHECK(const SlipHeader &header)
 {
-    SlipField refused = SlipField::None;
-    if (holdsForbiddenCharacter(header.Bangou))
-        refused = SlipField::Bangou;
-    else if (holdsForbiddenCharacter(header.TITLE))
-        refused = SlipField::TITLE;
-    if (refused != SlipField::None)
-        prompter().information(forbiddenCharacterMessage());
-    return refused;
+    // Both boxes end up in the file name; the first offending one gets the focus, and the
+    // message is shown once.
+    if (FNAME_CHECK(header.Bangou))
+        return SlipField::Bangou;
+    if (FNAME_CHECK(header.TITLE))
+        return SlipField::TITLE;
+    return SlipField::None;
 }
 
 SaveResult saveSlip(const SlipHeader &header, const StringGrid &items, SlipState &state,

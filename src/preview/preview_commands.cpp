@@ -2,6 +2,7 @@
 
 #include "common/prompter.h"
 #include "print/print_framework.h"
+#include "settings/print_ini.h"
 
 namespace {
 

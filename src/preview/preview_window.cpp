@@ -8,6 +8,7 @@
 #include "print/print_preview.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -127,6 +128,7 @@ void TPREV::buildToolbar()
     // The exports signal the main window, which owns the exporter.
     SpeedButton3 = new QToolButton(ToolBar1);
     SpeedButton5 = new QToolButton(ToolBar1);
+    PdfButton = new QToolButton(ToolBar1);
     const struct
     {
         QToolButton *button;
@@ -136,6 +138,7 @@ void TPREV::buildToolbar()
     } exports[] = {
         {SpeedButton3, "SpeedButton3", "WMF", &TPREV::wmfExportRequested},
         {SpeedButton5, "SpeedButton5", "JPEG", &TPREV::jpegExportRequested},
+        {PdfButton, "PdfButton", "PDF", &TPREV::pdfExportRequested},
     };
     for (const auto &entry : exports) {
         entry.button->setObjectName(QString::fromLatin1(entry.name));
@@ -206,6 +209,29 @@ void TPREV::setExportEnabled(bool enabled)
 {
     SpeedButton3->setEnabled(enabled);
     SpeedButton5->setEnabled(enabled);
+    PdfButton->setEnabled(enabled);
+}
+
+void TPREV::repaintPicture()
+{
+    Image2->repaint();
+}
+
+void TPREV::clearPicture()
+{
+    Image2->clear();
+}
+
+void TPREV::showPicture(const QImage &picture)
+{
+    Image2->setPixmap(QPixmap::fromImage(picture));
+    Image2->resize(picture.size());
+    Image2->repaint();
+}
+
+void TPREV::processPendingEvents()
+{
+    QCoreApplication::processEvents();
 }
 
 void TPREV::buildShownPicture()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/page_export.h"
+
 #include <QDialog>
 #include <QVector>
 
@@ -17,7 +19,7 @@ class TPrintPreview;
 //
 // A fresh window is created for every preview and shown modally with exec(); it starts at
 // page 1 and zoom 0.75. While it exists the main window given to it is hidden.
-class TPREV : public QDialog
+class TPREV : public QDialog, public PageExportView
 {
     Q_OBJECT
 public:
@@ -41,6 +43,7 @@ public:
     QToolButton *SpeedButton10 = nullptr; // 最後
     QToolButton *SpeedButton3 = nullptr;  // WMF
     QToolButton *SpeedButton5 = nullptr;  // JPEG
+    QToolButton *PdfButton = nullptr;     // PDF: one file of all pages, for mail
     QToolButton *SpeedButton11 = nullptr; // 添付
     QToolButton *SpeedButton1 = nullptr;  // 拡大
     QToolButton *SpeedButton2 = nullptr;  // 縮小
@@ -84,6 +87,16 @@ public:
     void buildShownPicture();
     void updatePageTexts();
 
+    // What the page export does to the display while it writes the pages.
+    void repaintPicture() override;
+    void clearPicture() override;
+    void showPicture(const QImage &picture) override;
+    void zoomIn() override { SpeedButton1Click(); }
+    void zoomOut() override { SpeedButton2Click(); }
+    void showLastPage() override { SpeedButton10Click(); }
+    void showFirstPage() override { SpeedButton7Click(); }
+    void processPendingEvents() override;
+
 signals:
     // 印刷: print the previewed document on the printer (the main window decides how by
     // its preview mode; see printFromPreview).
@@ -91,6 +104,7 @@ signals:
     // WMF and JPEG: export the pages (current page: pageNumber()).
     void wmfExportRequested();
     void jpegExportRequested();
+    void pdfExportRequested();
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "common/sjis.h"
 #include "common/text_file.h"
+#include "settings/settings_file.h"
 
 #include <QColor>
 #include <QImage>
@@ -91,9 +92,10 @@ private:
     QByteArray m_bytes;
 };
 
+// A COLORREF is the 0x00BBGGRR value the settings files hold.
 quint32 colorRef(const QColor &color)
 {
-    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
+    return quint32(colorValue(color));
 }
 
 // A bottom-up 24-bit device-independent bitmap. Transparent parts of the image show white,

@@ -2,6 +2,7 @@
 
 #include "common/era_date.h"
 #include "common/sjis.h"
+#include "settings/print_ini.h"
 
 #include <QFileInfo>
 
@@ -103,7 +104,7 @@ void drawTitle(PrintCanvas &canvas, const SlipPageInfo &page, const WindowEnvelo
 void drawAddressFrame(PrintCanvas &canvas, const SlipPageInfo &page, const WindowEnvelopeOffsets &w)
 {
     canvas.setPen({page.kindColor, page.frame.width, CanvasPenStyle::Solid});
-    if (PrintIni::text(QStringLiteral("[住所枠印刷]=")) == QStringLiteral("無し"))
+    if (!PrintIni::wordFlag(QStringLiteral("[住所枠印刷]="), QStringLiteral("無し")))
         return;
     const Placement &p = page.place;
     if (w.WY != 0) {

@@ -2,14 +2,16 @@
 
 #include "common/prompter.h"
 #include "print_numbers.h"
+#include "settings/print_ini.h"
 #include "settings/settings_file.h"
+#include "slip/calculation.h"
+#include "slip/number_format.h"
+#include "slip/slip_arithmetic.h"
 #include "slip/string_grid.h"
 
 #include <cmath>
 
 namespace {
-
-const QString printIniFile = QStringLiteral("PRINT.INI");
 
 struct KindSettings
 {
@@ -44,42 +46,6 @@ KindSettings kindSettings(int kind)
 
 } // namespace
 
-namespace PrintIni {
-
-QString text(const QString &key)
-{
-    return INI_IN(printIniFile, key);
-}
-
-int integer(const QString &key, int defaultValue)
-{
-    return iniInteger(printIniFile, key, defaultValue);
-}
-
-double decimal(const QString &key)
-{
-    bool ok = false;
-    const double value = text(key).trimmed().toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
-
-bool flag(const QString &key)
-{
-    return iniFlag(printIniFile, key);
-}
-
-QColor color(const QString &key, int defaultValue)
-{
-    return colorFromValue(integer(key, defaultValue));
-}
-
-} // namespace PrintIni
-
-QColor colorFromValue(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 LayoutScale layoutScale(int pageWidth, int pageHeight, bool a5Mode)
 {
     LayoutScale scale;
@@ -105,7 +71,7 @@ int wholeMmOffset(const QString &key, float scale)
 
 int decimalMmOffset(const QString &key, float scale)
 {
-    return int(std::trunc(PrintIni::decimal(key) * 14.0 * double(scale)));
+    return int(std::trunc(PrintIni::fraction(key) * 14.0 * double(scale)));
 }
 
 FrameSettings readFrameSettings()
@@ -132,12 +98,12 @@ QString slipKindTitle(int kind, const SlipKindCaptions &captions)
 QColor slipKindColor(int kind)
 {
     const KindSettings settings = kindSettings(kind);
-    return PrintIni::color(settings.colorKey, settings.defaultColor);
+    return PrintIni::colour(settings.colorKey, settings.defaultColor);
 }
 
 QColor dataColor()
 {
-    return PrintIni::color(QStringLiteral("[DATA色]="), 0);
+    return PrintIni::colour(QStringLiteral("[DATA色]="), 0);
 }
 
 QString slipKindList(const SlipHeader &header)
@@ -154,10 +120,11 @@ QString slipKindList(const SlipHeader &header)
 
 AmountColumns amountColumns(int kind)
 {
+    // The order form shows the purchase side of the slip: cost prices and cost amounts.
     if (kind >= 1 && kind <= 4)
-        return {7, 9};
+        return {ItemColumn::unitPrice, ItemColumn::amount};
     if (kind == 5)
-        return {8, 10};
+        return {ItemColumn::costPrice, ItemColumn::costAmount};
     return {};
 }
 
@@ -192,48 +159,29 @@ QString pagedSlipNumber(const QString &number, int pageNumber)
     return number + QStringLiteral("-") + QString::number(pageNumber);
 }
 
-qint64 exclusiveTaxYen(qint64 tenThousandths, int roundingMode)
-{
-    // 5 % of ten-thousandths of a yen is a count of millionths of a yen.
-    const qint64 millionths = tenThousandths * 5;
-    const qint64 magnitude = millionths < 0 ? -millionths : millionths;
-    qint64 tax = magnitude / 1000000;
-    if (roundingMode == 1 && magnitude % 1000000 != 0)
-        ++tax; // away from zero
-    else if (roundingMode == 2 && magnitude % 1000000 >= 500000)
-        ++tax; // halves away from zero
-    return millionths < 0 ? -tax : tax;
-}
-
-qint64 inclusiveTaxYen(qint64 tenThousandths)
-{
-    // X − X / 1.05 = X × 5 / 105, cut toward zero.
-    return tenThousandths * 5 / (105 * 10000);
-}
-
 TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOptions &options)
 {
     const QString yenMark = QStringLiteral("\\");
-    const QString minus = QStringLiteral("▲");
-    const bool negative = sums.total < 0;
+    const bool negative = sums.total < Money();
     // A page with a negative total prints its values unjustified, each negative one as "▲"
     // and its absolute value.
-    auto signedText = [&](qint64 v) { return v < 0 ? minus + formatWhole(-v) : formatWhole(v); };
-    auto justified = [&](qint64 v) { return negative ? signedText(v) : formatWhole10(v); };
-    auto plain = [&](qint64 v) { return signedText(v); };
-    auto last = [&](qint64 v) { return yenMark + signedText(v); };
+    auto justified = [&](Money v) {
+        return negative ? markedYen(v) : formatN(v).rightJustified(10, u' ');
+    };
+    auto last = [&](Money v) { return yenMark + markedYen(v); };
 
     TotalsBox box;
     switch (mode) {
     case TaxMode::Exclusive: {
-        const qint64 tax = yen(exclusiveTaxYen(sums.taxable, options.roundingMode));
+        const Money tax = Money::fromYen(
+            exclusiveTax(sums.taxable, roundingModeFromSetting(options.roundingMode)));
         box.line1 = justified(sums.total);
-        box.line2 = plain(tax);
+        box.line2 = markedYen(tax);
         box.line3 = last(sums.total + tax);
         break;
     }
     case TaxMode::Inclusive: {
-        const qint64 tax = yen(inclusiveTaxYen(sums.taxable));
+        const Money tax = Money::fromYen(inclusiveTax(sums.taxable));
         box.line1 = justified(sums.total - tax);
         box.line2 = justified(tax);
         if (options.kakko && kind >= 1 && kind <= 4) {

@@ -3,6 +3,7 @@
 #include "print_canvas.h"
 #include "print_preview.h"
 #include "printer_device.h"
+#include "slip/money.h"
 #include "slip/slip_header.h"
 
 #include <QColor>
@@ -13,21 +14,6 @@
 #include <vector>
 
 class StringGrid;
-
-// Settings of PRINT.INI as the layouts read them, at every run.
-namespace PrintIni {
-QString text(const QString &key);
-// Whole numbers; defaultValue when empty or not a number.
-int integer(const QString &key, int defaultValue = 0);
-// Keys that may hold a decimal fraction; 0 when empty or not a number.
-double decimal(const QString &key);
-bool flag(const QString &key);
-// A colour value 0x00BBGGRR.
-QColor color(const QString &key, int defaultValue);
-} // namespace PrintIni
-
-// A colour value of the settings files (0x00BBGGRR) as a QColor.
-QColor colorFromValue(int value);
 
 // The page grid of every layout: 2878 units across and 4066 down an A4 sheet (2033 down in
 // A5 mode, where the half-page layout fills the sheet), scaled to the printer's page.
@@ -103,17 +89,12 @@ std::vector<SlipImage> slipImages(const QString &kindList, int rowCount, int las
 // The slip number as printed on an image: as typed on page 1, "-n" appended after.
 QString pagedSlipNumber(const QString &number, int pageNumber);
 
-// Sums of one slip image, in ten-thousandths of a yen.
+// Sums of the amounts of one slip image.
 struct PageSums
 {
-    qint64 total = 0;
-    qint64 taxable = 0;
+    Money total;
+    Money taxable;
 };
-
-// Tax of the totals box, whole yen: the exclusive tax by rounding mode (0 truncate,
-// 1 round up, 2 round half up) and the inclusive tax (cut toward zero).
-qint64 exclusiveTaxYen(qint64 tenThousandths, int roundingMode);
-qint64 inclusiveTaxYen(qint64 tenThousandths);
 
 struct TotalsBox
 {
@@ -124,8 +105,8 @@ struct TotalsBox
 
 struct TotalsOptions
 {
-    int roundingMode = 0;
-    bool kakko = false; // "[かっこ]=1": the inclusive tax in parentheses (kinds 1 to 4)
+    int roundingMode = 0; // "[端数処理]=": 1 round up, 2 round half up, else truncate
+    bool kakko = false;   // "[かっこ]=1": the inclusive tax in parentheses (kinds 1 to 4)
 };
 
 TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOptions &options);

@@ -1,128 +1,65 @@
 #include "print_numbers.h"
 
-#include "common/japanese.h"
-#include "common/miravo_error.h"
-
-#include <QRegularExpression>
-
-#include <limits>
+#include "slip/number_format.h"
 
 namespace {
 
-constexpr qint64 scale = 10000;
+const QString negativeMark = QStringLiteral("▲");
 
-// Rounds a count of ten-thousandths to a multiple of 10^(4 - decimals).
-qint64 roundTo(qint64 value, int decimals, bool tiesToEven)
+// The sign is taken from the text, not the value: "-0" and an amount such as "-0.4" that
+// rounds to nothing still print their mark, as they were typed.
+bool isNegativeText(const QString &text)
 {
-    qint64 unit = 1;
-    for (int i = decimals; i < 4; ++i)
-        unit *= 10;
-    const qint64 magnitude = value < 0 ? -value : value;
-    qint64 whole = magnitude / unit;
-    const qint64 rest = magnitude % unit;
-    const bool up = 2 * rest > unit || (2 * rest == unit && (!tiesToEven || whole % 2 == 1));
-    if (up)
-        ++whole;
-    const qint64 rounded = whole * unit;
-    return value < 0 ? -rounded : rounded;
+    return text.trimmed().startsWith(u'-');
 }
 
-QString groupedDigits(qint64 wholeMagnitude)
+Money magnitude(Money value)
 {
-    const QString digits = QString::number(wholeMagnitude);
-    const QString separator = japaneseLocale().groupSeparator();
-    QString result;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            result += separator;
-        result += digits[i];
-    }
-    return result;
+    return value < Money() ? -value : value;
 }
 
-QString formatRounded(qint64 value, int maxDecimals)
+// Quantities and prices: the screen's grouped form of the absolute value, at most decimals
+// decimals.
+QString formatDecimalCell(const QString &text, int decimals)
 {
-    const qint64 magnitude = value < 0 ? -value : value;
-    QString text = groupedDigits(magnitude / scale);
-    QString fraction = QString::number(magnitude % scale).rightJustified(4, u'0');
-    fraction.truncate(maxDecimals);
-    while (fraction.endsWith(u'0'))
-        fraction.chop(1);
-    if (!fraction.isEmpty())
-        text += japaneseLocale().decimalPoint() + fraction;
-    return value < 0 && text != QLatin1String("0") ? QStringLiteral("-") + text : text;
+    const std::optional<Money> value = parseCellAmount(text);
+    if (!value)
+        return {};
+    const QString shown = STR_COMMA(magnitude(*value).toString(), decimals);
+    return isNegativeText(text) ? negativeMark + shown : shown;
 }
 
 } // namespace
 
-std::optional<qint64> parseCellAmount(const QString &text)
+std::optional<Money> parseCellAmount(const QString &text)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    if (text.trimmed().isEmpty())
         return std::nullopt;
-    static const QRegularExpression decimal(QStringLiteral("^(-?)(\\d*)(?:\\.(\\d*))?$"));
-    const QRegularExpressionMatch match = decimal.match(trimmed);
-    if (!match.hasMatch() || (match.captured(2).isEmpty() && match.captured(3).isEmpty()))
-        throw ConversionError(text);
-    const QString wholeDigits =
-        match.captured(2).isEmpty() ? QStringLiteral("0") : match.captured(2);
-    bool ok = false;
-    const qint64 whole = wholeDigits.toLongLong(&ok);
-    if (!ok || whole > std::numeric_limits<qint64>::max() / scale - 1)
-        throw ConversionError(text);
-    // Cells never hold more than four decimals; a longer text is rounded to four.
-    QString fraction = match.captured(3);
-    qint64 value = whole * scale + fraction.left(4).leftJustified(4, u'0').toLongLong();
-    if (fraction.size() > 4) {
-        const QChar next = fraction[4];
-        const bool beyond = fraction.mid(5).contains(QRegularExpression(QStringLiteral("[1-9]")));
-        if (next > u'5' || (next == u'5' && (beyond || value % 2 == 1)))
-            ++value;
-    }
-    return match.captured(1).isEmpty() ? value : -value;
+    return Money::parse(text);
 }
 
-QString formatPattern(qint64 tenThousandths, int maxDecimals)
+QString markedYen(Money amount)
 {
-    return formatRounded(roundTo(tenThousandths, maxDecimals, false), maxDecimals);
-}
-
-QString formatWhole(qint64 tenThousandths)
-{
-    return formatRounded(roundTo(tenThousandths, 0, true), 0);
-}
-
-QString formatWhole10(qint64 tenThousandths)
-{
-    return formatWhole(tenThousandths).rightJustified(10, u' ');
-}
-
-QString formatCell(const QString &text, QString (*format)(qint64))
-{
-    const std::optional<qint64> value = parseCellAmount(text);
-    if (!value)
-        return {};
-    if (text.trimmed().startsWith(u'-'))
-        return QStringLiteral("▲") + format(-*value);
-    return format(*value);
+    const QString shown = formatN(magnitude(amount));
+    return amount < Money() ? negativeMark + shown : shown;
 }
 
 QString formatQuantityCell(const QString &text)
 {
-    return formatCell(text, [](qint64 v) { return formatPattern(v, 3); });
+    return formatDecimalCell(text, 3);
 }
 
 QString formatPriceCell(const QString &text)
 {
-    return formatCell(text, [](qint64 v) { return formatPattern(v, 2); });
+    return formatDecimalCell(text, 2);
 }
 
 QString formatAmountCell(const QString &text)
 {
-    const std::optional<qint64> value = parseCellAmount(text);
+    const std::optional<Money> value = parseCellAmount(text);
     if (!value)
         return {};
-    if (text.trimmed().startsWith(u'-'))
-        return QStringLiteral("▲") + formatWhole(-*value);
-    return formatWhole10(*value);
+    if (isNegativeText(text))
+        return negativeMark + formatN(magnitude(*value));
+    return formatN(*value).rightJustified(10, u' ');
 }

@@ -3,18 +3,14 @@
 #include "common/prompter.h"
 #include "page_blocks.h"
 #include "print_numbers.h"
+#include "settings/print_ini.h"
 #include "settings/settings_file.h"
+#include "slip/calculation.h"
 #include "slip/string_grid.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr int columnTaxExempt = 3;
-constexpr int columnName = 2;
-constexpr int columnShape = 4;
-constexpr int columnQuantity = 5;
-constexpr int columnUnit = 6;
 
 // What distinguishes the 7-row slip from the 5-row slip.
 struct SlipGeometry
@@ -61,7 +57,7 @@ LayoutSettings readLayoutSettings(const PreparedRun &run, const SlipGeometry &ge
             decimalMmOffset(QStringLiteral("[5/7yBase2]="), V);
     s.cut = decimalMmOffset(QStringLiteral("[切取位置]="), V);
     s.SHW = decimalMmOffset(QStringLiteral("[形状幅]="), H);
-    s.nameRight = 1600 - int(std::trunc(PrintIni::decimal(QStringLiteral("[形状幅]=")) * 14));
+    s.nameRight = 1600 - int(std::trunc(PrintIni::fraction(QStringLiteral("[形状幅]=")) * 14));
     s.frame = readFrameSettings();
     s.oneSlipPerSheet = header.A5;
     s.bankKeysSet = !PrintIni::text(QStringLiteral("[振込先]=")).isEmpty() ||
@@ -372,8 +368,8 @@ private:
             if (row > items.rows() - 1)
                 break;
             const int bandTop = 950 + 120 * i;
-            const QString shape = items.cell(columnShape, row);
-            drawItemName(items.cell(columnName, row), shape, bandTop);
+            const QString shape = items.cell(ItemColumn::shape, row);
+            drawItemName(items.cell(ItemColumn::name, row), shape, bandTop);
 
             if (m_s.SHW > 0 && m_job.header.Sunpou) {
                 useDataTextFont();
@@ -382,12 +378,12 @@ private:
             }
 
             useNumberFont();
-            const QString quantity = formatQuantityCell(items.cell(columnQuantity, row));
+            const QString quantity = formatQuantityCell(items.cell(ItemColumn::quantity, row));
             rightAligned(1834, m_place.y(centredY(bandTop, m_canvas.textHeight(quantity))),
                          quantity);
 
             useDataTextFont();
-            const QString unit = items.cell(columnUnit, row);
+            const QString unit = items.cell(ItemColumn::unit, row);
             shrinkToFit(m_canvas, unit, int(std::trunc(140 * H())));
             centreText(m_place.x(1854), m_place.x(2000),
                        m_place.y(centredY(bandTop, m_canvas.textHeight(unit))), unit);
@@ -400,9 +396,9 @@ private:
             rightAligned(2320, y, price);
             const QString amountCell = items.cell(columns.amount, row);
             rightAligned(2670, y, formatAmountCell(amountCell));
-            if (const std::optional<qint64> amount = parseCellAmount(amountCell)) {
+            if (const std::optional<Money> amount = parseCellAmount(amountCell)) {
                 m_sums.total += *amount;
-                if (items.cell(columnTaxExempt, row) != QStringLiteral("1"))
+                if (items.cell(ItemColumn::exemptMark, row) != QStringLiteral("1"))
                     m_sums.taxable += *amount;
             }
         }
@@ -418,7 +414,7 @@ private:
     {
         if (m_kind == 3 || m_kind == 6)
             return;
-        if (m_sums.total == 0 && !m_job.zeroPrint)
+        if (m_sums.total == Money() && !m_job.zeroPrint)
             return;
         const TotalsBox values =
             totalsBox(m_job.header.taxMode, m_kind, m_sums, {m_job.roundingMode, m_s.kakko});

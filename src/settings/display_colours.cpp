@@ -1,6 +1,7 @@
 #include "display_colours.h"
 
 #include "common/prompter.h"
+#include "settings_file.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -12,13 +13,7 @@ QColor toQColor(ColourValue value)
             return QGuiApplication::palette().color(QPalette::Button);
         return QColor(0xF0, 0xF0, 0xF0);
     }
-    const quint32 bgr = quint32(value) & 0xFFFFFF;
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-ColourValue fromQColor(const QColor &colour)
-{
-    return ColourValue(colour.red() | (colour.green() << 8) | (colour.blue() << 16));
+    return colorFromValue(value);
 }
 
 ColourValue DisplayColours::columnTextColour(int column) const
@@ -34,7 +29,7 @@ bool chooseInto(ColourValue &value)
     const std::optional<QColor> chosen = prompter().chooseColor(toQColor(value));
     if (!chosen)
         return false;
-    value = fromQColor(*chosen);
+    value = colorValue(*chosen);
     return true;
 }
 

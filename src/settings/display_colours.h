@@ -14,9 +14,9 @@ using ColourValue = qint32;
 // by this one read the same.
 constexpr ColourValue buttonFaceColour = qint32(0x8000000F);
 
-// The colour a value stands for on screen (the button face follows the desktop palette).
+// The colour a value stands for on screen: colorFromValue of the settings files, except that
+// the button face follows the desktop palette. The way back is colorValue.
 QColor toQColor(ColourValue value);
-ColourValue fromQColor(const QColor &colour);
 
 // The colours of the main window's grids and editors, kept for the whole run.
 struct DisplayColours

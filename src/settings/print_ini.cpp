@@ -1,8 +1,7 @@
 #include "print_ini.h"
 
+#include "common/decimal_text.h"
 #include "settings_file.h"
-
-#include <QRegularExpression>
 
 #include <cmath>
 #include <limits>
@@ -227,21 +226,19 @@ QList<OrderEntry> buildKeyOrder()
 // every value the writer produced ("2.3") comes back exactly (23, not 22).
 std::optional<int> decimalTenths(const QString &value)
 {
-    static const QRegularExpression decimal(
-        QStringLiteral("^\\s*([+-]?)(\\d*)(?:\\.(\\d*))?\\s*$"));
-    const QRegularExpressionMatch match = decimal.match(value);
-    if (!match.hasMatch() || (match.captured(2).isEmpty() && match.captured(3).isEmpty()))
+    const std::optional<DecimalText> parts = DecimalText::split(value);
+    if (!parts)
         return std::nullopt;
     bool ok = true;
-    const qint64 whole = match.captured(2).isEmpty() ? 0 : match.captured(2).toLongLong(&ok);
+    const qint64 whole = parts->integerDigits.isEmpty() ? 0 : parts->integerDigits.toLongLong(&ok);
     if (!ok || whole > std::numeric_limits<int>::max() / 10)
         return std::nullopt;
-    const QString decimals = match.captured(3);
+    const QString &decimals = parts->fractionDigits;
     const int firstDecimal = decimals.isEmpty() ? 0 : decimals.at(0).digitValue();
     const qint64 magnitude = whole * 10 + firstDecimal;
     if (magnitude > std::numeric_limits<int>::max())
         return std::nullopt;
-    return int(match.captured(1) == QLatin1String("-") ? -magnitude : magnitude);
+    return int(parts->negative ? -magnitude : magnitude);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "common/program_dir.h"
 #include "common/prompter.h"
-#include "settings/settings_file.h"
+#include "settings/print_ini.h"
 #include "slip/number_format.h"
 #include "slip/string_grid.h"
 
@@ -42,15 +42,11 @@ bool isQuantityOrPrice(int column)
 
 CalcSettings CalcSettings::fromPrintIni()
 {
-    const QString printIni = QStringLiteral("PRINT.INI");
+    const PrintIni::Modes modes = PrintIni::modes();
     CalcSettings settings;
-    const QString rounding = INI_IN(printIni, QStringLiteral("[端数処理]="));
-    if (rounding == u"1")
-        settings.rounding = RoundingMode::RoundUp;
-    else if (rounding == u"2")
-        settings.rounding = RoundingMode::RoundHalfUp;
-    settings.zeroPrint = iniFlag(printIni, QStringLiteral("[ゼロ印字]="));
-    settings.profitRate = iniFlag(printIni, QStringLiteral("[利益率]="));
+    settings.rounding = roundingModeFromSetting(modes.roundingMode);
+    settings.zeroPrint = modes.zeroPrint;
+    settings.profitRate = modes.profitRates;
     return settings;
 }
 

@@ -10,10 +10,13 @@
 
 class StringGrid;
 
-// Columns of the item grid SG1 that the calculation reads and writes.
+// Columns of the item grid SG1 (column 0 holds the row numbers).
 namespace ItemColumn {
+constexpr int name = 2;
 constexpr int exemptMark = 3;
+constexpr int shape = 4;
 constexpr int quantity = 5;
+constexpr int unit = 6;
 constexpr int unitPrice = 7;
 constexpr int costPrice = 8;
 constexpr int amount = 9;

@@ -13,11 +13,6 @@ qint64 checkedUnits(__int128 units)
     return static_cast<qint64>(units);
 }
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 // Divides by a positive divisor, rounding the quotient to the nearest integer and a tie to
 // the even one.
 __int128 divideHalfEven(__int128 value, __int128 divisor)
@@ -31,30 +26,6 @@ __int128 divideHalfEven(__int128 value, __int128 divisor)
 }
 
 } // namespace
-
-std::optional<DecimalText> DecimalText::split(QStringView text)
-{
-    text = text.trimmed();
-    DecimalText parts;
-    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
-        parts.negative = text.front() == u'-';
-        text = text.mid(1);
-    }
-    const qsizetype point = text.indexOf(u'.');
-    const QStringView integer = point < 0 ? text : text.left(point);
-    const QStringView fraction = point < 0 ? QStringView() : text.mid(point + 1);
-    if (integer.isEmpty() && fraction.isEmpty())
-        return std::nullopt;
-    for (const QStringView part : {integer, fraction}) {
-        for (const QChar c : part) {
-            if (!isAsciiDigit(c))
-                return std::nullopt;
-        }
-    }
-    parts.integerDigits = integer.toString();
-    parts.fractionDigits = fraction.toString();
-    return parts;
-}
 
 Money Money::fromYen(qint64 yen)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/decimal_text.h"
 #include "common/miravo_error.h"
 
 #include <QString>
@@ -16,18 +17,6 @@ public:
     OverflowError()
         : MiravoError(QStringLiteral("桁オーバーです。"))
     {}
-};
-
-// A cell text split into its decimal parts: an optional sign, the digits before and after
-// the point. Surrounding blanks and a leading "+" are accepted, grouping separators and
-// exponents are not. At least one digit is required (".5" and "5." are numbers, "." is not).
-struct DecimalText
-{
-    bool negative = false;
-    QString integerDigits;
-    QString fractionDigits;
-
-    static std::optional<DecimalText> split(QStringView text);
 };
 
 // Money in ten-thousandths of a yen, held in 64 bits. Every operation that could leave that

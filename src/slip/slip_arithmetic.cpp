@@ -43,6 +43,18 @@ qint64 checkedYen(__int128 yen)
 
 } // namespace
 
+RoundingMode roundingModeFromSetting(int value)
+{
+    switch (value) {
+    case 1:
+        return RoundingMode::RoundUp;
+    case 2:
+        return RoundingMode::RoundHalfUp;
+    default:
+        return RoundingMode::Truncate;
+    }
+}
+
 bool MOJITOKAZU(QStringView text)
 {
     if (text.isEmpty())

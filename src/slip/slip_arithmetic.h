@@ -11,6 +11,9 @@
 // "[端数処理]=" in PRINT.INI.
 enum class RoundingMode { Truncate = 0, RoundUp = 1, RoundHalfUp = 2 };
 
+// The mode a "[端数処理]=" number stands for; any number but 1 and 2 truncates.
+RoundingMode roundingModeFromSetting(int value);
+
 // MOJITOKAZU: a text that looks numeric enough to calculate with: not empty, only digits and
 // ".", and a "-" allowed as the first character. ("." and "1.2.3" pass; the calculation then
 // finds out they are not numbers.)

@@ -1,5 +1,6 @@
 #include "app/miravo_window.h"
 #include "files/file_browser_panel.h"
+#include "files/slip_folder.h"
 #include "master/choice_list_box.h"
 #include "common/clock.h"
 #include "common/sjis.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -416,4 +418,44 @@ TEST_F(MainWindowTest, AFunctionKeyMovesBetweenLabels)
     prompter.log.clear();
     QTest::keyClick(window->NAME1, Qt::Key_F3);
     EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
+}
+
+TEST_F(MainWindowTest, TheManualCommandSaysWhenNoManualIsInstalled)
+{
+    TMIRAVO window;
+    prompter.log.clear();
+    window.SpeedButton26Click();
+    EXPECT_EQ(prompter.log, QStringList{"info: 説明書ファイルは組み込まれていません。\r\n\r\n"});
+}
+
+TEST_F(MainWindowTest, AutomaticFolderChangeSavesIntoTheRegisteredFolderOfTheCustomer)
+{
+    dir.writeLines("PRINT.INI", {"[自動フォルダチェンジ]=1"});
+    QTemporaryDir data;
+    const QString general = data.filePath("一般");
+    const QString shop = data.filePath("山田商店");
+    QDir().mkpath(general);
+    QDir().mkpath(shop);
+    auto window = showWindow();
+    window->Panel1->setFolder(general);
+    window->Panel1->DG1DblClick(1);
+    window->Panel1->setFolder(shop);
+    window->Panel1->DG1DblClick(3);
+    window->Panel1->setFolder(dir.path());
+
+    struct Case
+    {
+        QString customer;
+        QString number;
+        QString folder;
+    };
+    for (const Case &c : {Case{"株式会社山田商店", "1", shop}, Case{"鈴木", "2", general}}) {
+        typeSlip(*window);
+        window->NAME1->setText(c.customer);
+        window->Bangou->setText(c.number);
+        prompter.answers << true;
+        ASSERT_TRUE(window->SpeedButton5Click());
+        EXPECT_EQ(window->Panel1->folder(), c.folder);
+        EXPECT_EQ(SlipFolder::slipFiles(c.folder).size(), 1) << c.customer.toStdString();
+    }
 }

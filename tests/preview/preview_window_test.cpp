@@ -113,6 +113,7 @@ TEST_F(PreviewWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHints)
         {window.SpeedButton10, "最後", "最終ページを表示します。", true},
         {window.SpeedButton3, "WMF", "", false},
         {window.SpeedButton5, "JPEG", "", false},
+        {window.PdfButton, "PDF", "", false},
         {window.SpeedButton11, "添付", "", true},
         {window.SpeedButton1, "拡大", "", true},
         {window.SpeedButton2, "縮小", "", true},

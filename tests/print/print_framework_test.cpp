@@ -169,7 +169,8 @@ TEST(TotalsBox, LinesPerTaxMode)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const TotalsBox box = totalsBox(c.mode, c.kind, {yen(c.total), yen(c.taxable)}, c.options);
+        const TotalsBox box = totalsBox(
+            c.mode, c.kind, {Money::fromYen(c.total), Money::fromYen(c.taxable)}, c.options);
         EXPECT_EQ(box.line1, QString::fromUtf8(c.line1));
         EXPECT_EQ(box.line2, QString::fromUtf8(c.line2));
         EXPECT_EQ(box.line3, QString::fromUtf8(c.line3));

@@ -1,4 +1,5 @@
 #include "settings/display_colours.h"
+#include "settings/settings_file.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,8 @@ TEST(DisplayColours, ValuesAreBlueGreenRed)
     EXPECT_EQ(toQColor(255), QColor(255, 0, 0));
     EXPECT_EQ(toQColor(16711680), QColor(0, 0, 255));
     EXPECT_EQ(toQColor(65535), QColor(255, 255, 0));
-    EXPECT_EQ(fromQColor(QColor(0x80, 0x80, 0xFF)), 16744576);
-    EXPECT_EQ(fromQColor(toQColor(16700369)), 16700369);
+    EXPECT_EQ(colorValue(QColor(0x80, 0x80, 0xFF)), 16744576);
+    EXPECT_EQ(colorValue(toQColor(16700369)), 16700369);
     EXPECT_TRUE(toQColor(buttonFaceColour).isValid());
 }
 
