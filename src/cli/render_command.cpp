@@ -123,7 +123,8 @@ int runRender(const QString &file, const RenderOptions &options)
     const QString baseName = QFileInfo(file).completeBaseName();
     const QStringList written = writePageFiles(preview, options, baseName);
     if (!options.opsFile.isEmpty())
-        writeWholeFile(options.opsFile, QJsonDocument(pagesJson(preview)).toJson());
+        writeWholeFile(options.opsFile,
+                       QJsonDocument(pagesJson(preview)).toJson(QJsonDocument::Compact));
     for (const QString &path : written)
         printLine(QDir::toNativeSeparators(path));
     return 0;

@@ -1,5 +1,9 @@
 #include "cli_run.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +70,25 @@ TEST(Usage, MistakesInTheCommandLineAreUsageErrors)
         EXPECT_TRUE(
             run.errText().startsWith(QStringLiteral("miravo-cli: ") + QString::fromUtf8(c.message)))
             << run.errText().toStdString();
+    }
+}
+
+// --home may stand anywhere on the command line, as "--home DIR" or "--home=DIR".
+TEST(Usage, HomeMayFollowTheCommand)
+{
+    TempProgramDir home;
+    home.writeLines(QStringLiteral("PRINT.INI"), {QStringLiteral("[端数処理]=1")});
+    for (const QStringList &homeArguments :
+         {QStringList{"--home", home.path()}, QStringList{"--home=" + home.path()}}) {
+        QProcess process;
+        process.start(QStringLiteral(MIRAVO_CLI),
+                      QStringList{QStringLiteral("calc"), fixtureSlip()} + homeArguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0);
+        const QJsonObject slip = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+        // 3 × 33.3 rounded up by the directory's rounding mode.
+        EXPECT_EQ(slip.value(u"rows").toArray().at(1).toArray().at(9).toString(),
+                  QStringLiteral("100"));
     }
 }
 
