@@ -96,7 +96,8 @@ OpenedSlip::OpenedSlip(const QString &path, HeadlessPrompter &messages)
     try {
         openSlipFile(path, header, items, state, hooks);
     } catch (const IoError &error) {
-        throw InputError(path, ioReason(error));
+        // The slip file, or BANGO.INI read by the blanking before it.
+        throw InputError(error.fileName(), ioReason(error));
     }
     // The window would go on with today's date; a script must not get a slip silently
     // redated, so the message becomes an error.
