@@ -1,40 +1,81 @@
+#include "calc_command.h"
+#include "cli_arguments.h"
+#include "cli_errors.h"
+#include "cli_output.h"
+#include "render_command.h"
+#include "save_command.h"
+
+#include "common/japanese.h"
+#include "common/miravo_error.h"
 #include "common/program_dir.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QGuiApplication>
 
 namespace {
 
-const char usage[] =
-    "Usage: miravo-cli [--home DIR] COMMAND [ARGUMENTS]\n"
-    "\n"
-    "Headless commands over MIRAVO's slip files and settings.\n"
-    "\n"
-    "Options:\n"
-    "  --home DIR   use DIR as the program directory (settings and list files)\n"
-    "  --help       show this text\n"
-    "  --version    show the version\n";
+enum ExitStatus { success = 0, usageFailure = 1, inputFailure = 2 };
+
+// Standard error carries the commands' own messages only: scripts read its one line. Qt's
+// remarks about the environment (no runtime folder on a server, font cache notes) are not
+// about the slip; critical failures still come through.
+void keepQtRemarksOffStandardError(QtMsgType type, const QMessageLogContext &context,
+                                   const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg)
+        return;
+    printError(qFormatLogMessage(type, context, message));
+}
+
+int runCommand(const CommandLine &line)
+{
+    switch (line.command) {
+    case CliCommand::Help:
+        writeOut(usageText().toUtf8());
+        return success;
+    case CliCommand::Version:
+        printLine(QStringLiteral("miravo-cli ") + QStringLiteral(MIRAVO_VERSION));
+        return success;
+    case CliCommand::Calc:
+        return runCalc(line.file);
+    case CliCommand::Save:
+        return runSave(line.file, line.outDir);
+    case CliCommand::Render:
+        return runRender(line.file, line.render);
+    }
+    return usageFailure;
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("miravo-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(MIRAVO_VERSION));
-    QStringList arguments = QCoreApplication::arguments();
-    applyHomeArgument(arguments);
+    // Nothing is ever shown: pages are drawn into images and PDF files, so no display is
+    // needed, on a desktop or on a server.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepQtRemarksOffStandardError);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("miravo-cli"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(MIRAVO_VERSION));
+    installFontSubstitutions();
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help")) {
-        out << usage;
-        return arguments.size() < 2 ? 1 : 0;
+    QStringList arguments = QGuiApplication::arguments();
+    applyHomeArgument(arguments);
+    arguments.removeFirst();
+
+    CommandLine line;
+    try {
+        line = parseCommandLine(arguments);
+        return runCommand(line);
+    } catch (const UsageError &error) {
+        printError(error.message());
+        printError(QStringLiteral("try 'miravo-cli --help'"));
+        return usageFailure;
+    } catch (const InputError &error) {
+        printError(error.text());
+        return inputFailure;
+    } catch (const MiravoError &error) {
+        // Unexpected failures of the core still come from the file being worked on.
+        printError(InputError(line.file, error.message()).text());
+        return inputFailure;
     }
-    if (arguments.at(1) == QLatin1String("--version")) {
-        out << "miravo-cli " << MIRAVO_VERSION << "\n";
-        return 0;
-    }
-    err << "miravo-cli: unknown command '" << arguments.at(1) << "'\n" << usage;
-    return 1;
 }

@@ -1,0 +1,71 @@
+#include "headless_prompter.h"
+
+HeadlessPrompter::HeadlessPrompter()
+    : m_previous(setPrompter(this))
+{}
+
+HeadlessPrompter::~HeadlessPrompter()
+{
+    setPrompter(m_previous);
+}
+
+QString HeadlessPrompter::first(Kind kind) const
+{
+    for (const Message &message : messages) {
+        if (message.kind == kind)
+            return message.text;
+    }
+    return QString();
+}
+
+bool HeadlessPrompter::contains(const QString &text) const
+{
+    for (const Message &message : messages) {
+        if (message.text == text)
+            return true;
+    }
+    return false;
+}
+
+void HeadlessPrompter::information(const QString &text)
+{
+    messages.append({Kind::Information, text});
+}
+
+bool HeadlessPrompter::question(const QString &text)
+{
+    messages.append({Kind::Question, text});
+    return true;
+}
+
+void HeadlessPrompter::warning(const QString &text)
+{
+    messages.append({Kind::Warning, text});
+}
+
+std::optional<QString> HeadlessPrompter::input(const QString &, const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QColor> HeadlessPrompter::chooseColor(const QColor &)
+{
+    return std::nullopt;
+}
+
+std::optional<QFont> HeadlessPrompter::chooseFont(const QFont &)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> HeadlessPrompter::chooseOpenFile(const QString &, const QString &,
+                                                        const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> HeadlessPrompter::chooseSaveFile(const QString &, const QString &,
+                                                        const QString &)
+{
+    return std::nullopt;
+}

@@ -1,0 +1,42 @@
+#include "cli_run.h"
+
+#include "common/text_file.h"
+
+#include <QDir>
+#include <QProcess>
+
+CliRun runCli(const TempProgramDir &home, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(MIRAVO_CLI),
+                  QStringList{QStringLiteral("--home"), home.path()} + arguments);
+    CliRun run;
+    if (!process.waitForFinished(300000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString fixtureSlip()
+{
+    return QStringLiteral(MIRAVO_FIXTURES "/cli/令和7年04月01日【10023】山田商店.419");
+}
+
+QString fixtureLegacySlip()
+{
+    return QStringLiteral(MIRAVO_FIXTURES "/cli/平成16年03月15日【00042】古い見積.321");
+}
+
+QStringList fixtureLines()
+{
+    return TextFile::readLines(fixtureSlip());
+}
+
+QString writeSlip(const QString &folder, const QString &name, const QStringList &lines)
+{
+    const QString path = QDir(folder).filePath(name);
+    TextFile::writeLines(path, lines);
+    return path;
+}

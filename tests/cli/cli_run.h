@@ -1,0 +1,30 @@
+#pragma once
+
+#include "support/temp_program_dir.h"
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QString>
+#include <QStringList>
+
+// One run of the built miravo-cli with a program directory of its own.
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+
+    QString outText() const { return QString::fromUtf8(out); }
+    QString errText() const { return QString::fromUtf8(err); }
+    QJsonDocument json() const { return QJsonDocument::fromJson(out); }
+};
+
+// Runs miravo-cli --home home arguments... and waits for it.
+CliRun runCli(const TempProgramDir &home, const QStringList &arguments);
+
+// The slip fixture of the command tests, its lines (CP932 decoded) and a copy of it with
+// some lines replaced, written into folder under name.
+QString fixtureSlip();
+QString fixtureLegacySlip();
+QStringList fixtureLines();
+QString writeSlip(const QString &folder, const QString &name, const QStringList &lines);

@@ -1,0 +1,107 @@
+#include "cli_run.h"
+
+#include "common/sjis.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString savedName = QStringLiteral("令和7年04月01日【10023】山田商店.419");
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(SaveCommand, WritesTheRecalculatedSlipUnderItsNameAndReplacesAnEarlierFile)
+{
+    TempProgramDir home;
+    home.writeLines(QStringLiteral("BANGO.INI"), {QStringLiteral("10050")});
+    const QString outDir = home.path() + QStringLiteral("out");
+    QDir().mkpath(outDir);
+    const QString target = outDir + u'/' + savedName;
+    QFile earlier(target);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("old");
+    earlier.close();
+
+    const CliRun run = runCli(home, {QStringLiteral("save"), fixtureSlip(), outDir});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_EQ(run.outText(), target + u'\n');
+    EXPECT_TRUE(run.err.isEmpty());
+
+    // The amounts, cost amounts, rates and line 11's tax are the recalculated ones.
+    QStringList lines = {
+        "山田商店",
+        "東京都千代田区1-1",
+        "髙橋ビル３Ｆ",
+        "100-0001",
+        "45748.5",
+        "営業部",
+        "山田商店",
+        "様",
+        "",
+        "0",
+        "64",
+        "鈴木",
+        "10023",
+        "1,A,\"ボルト M8\",,ｽﾃﾝﾚｽ,10,本,120,80,1200,800,66.6",
+        "2,,ナット,,,3,個,33.3,20,99,60,60.6",
+        "3,,送料,1,,1,式,500,,500,,",
+    };
+    // The empty rows of the blank slip the file was opened into are written too.
+    for (int row = 4; row <= 30; ++row)
+        lines << QString::number(row) + QStringLiteral(",,,,,,,,,,,");
+    EXPECT_EQ(readFile(target), Sjis::encode(lines.join(QStringLiteral("\r\n")) + "\r\n"));
+    // A saved file that was opened keeps its number: the counter does not move.
+    EXPECT_EQ(home.readLines(QStringLiteral("BANGO.INI")), QStringList{"10050"});
+}
+
+TEST(SaveCommand, RefusalsAreInputErrorsWithTheProgramsMessages)
+{
+    TempProgramDir home;
+    const QString folder = home.path();
+    const QString outDir = folder + QStringLiteral("out");
+    QDir().mkpath(outDir);
+    QStringList slashNumber = fixtureLines();
+    slashNumber[12] = QStringLiteral("A/1");
+    QStringList fullWidthNumber = fixtureLines();
+    fullWidthNumber[12] = QStringLiteral("Ａ／１");
+
+    const QString withSlash = writeSlip(folder, "令和7年04月01日【A】番号.419", slashNumber);
+    const QString noTitle = writeSlip(folder, "令和7年04月01日【10023】.419", fixtureLines());
+    struct Case
+    {
+        const char *name;
+        QString file;
+        QString outDir;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"slash in the number", withSlash, outDir,
+         withSlash + ": line 13: 登録ファイル名に使用できない文字が含まれています。 "
+                     "\\ / : . ; * ? \" < > |"},
+        {"empty title", noTitle, outDir, noTitle + ": 登録タイトル名が未入力です。"},
+        {"missing folder", fixtureSlip(), folder + "nowhere", folder + "nowhere: no such folder"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = runCli(home, {QStringLiteral("save"), c.file, c.outDir});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.errText(), QStringLiteral("miravo-cli: ") + c.expected + u'\n');
+    }
+    EXPECT_TRUE(QDir(outDir).isEmpty());
+
+    // The full-width forms are ordinary characters of a file name.
+    const QString fullWidth = writeSlip(folder, "令和7年04月01日【Ａ】番号.419", fullWidthNumber);
+    const CliRun run = runCli(home, {QStringLiteral("save"), fullWidth, outDir});
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_EQ(run.outText(), outDir + QStringLiteral("/令和7年04月01日【Ａ／１】番号.419\n"));
+}
+
+} // namespace
