@@ -10,7 +10,9 @@
 
 #include "common/program_dir.h"
 #include "common/text_file.h"
+#include "print/page_blocks.h"
 #include "print/slip_layouts.h"
+#include "settings/print_ini.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,9 +83,7 @@ SlipPrintJob printJob(const OpenedSlip &slip, const RenderOptions &options)
     job.roundingMode = int(slip.calc.settings.rounding);
     job.zeroPrint = slip.calc.settings.zeroPrint;
     // A logo that is missing or cannot be loaded is left out, as the window does.
-    const QString logo = PrintIni::text(QStringLiteral("[ロゴ]="));
-    if (!logo.isEmpty() && QFileInfo::exists(logo) && !job.logo.load(logo))
-        job.logo = QImage();
+    job.logo = loadLogoPicture();
     // The captions of the last two kinds can be renamed ("注文書"); the design ones stay
     // otherwise.
     const QString hatyuu = PrintIni::text(QStringLiteral("[注文書]="));
