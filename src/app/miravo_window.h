@@ -23,6 +23,7 @@ class QDateTimeEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QRadioButton;
 class QToolBar;
 class QToolButton;
@@ -249,6 +250,7 @@ private:
     void buildStatusBar();
     void buildOverlays();
     void buildMenus();
+    void addWidthSetEntries(QMenu &menu);
     void applyColours();
     void applyScreenSettings();
     ScreenSettings collectScreenSettings() const;

@@ -113,26 +113,48 @@ void TMIRAVO::showFunctionKeyMenu(int label)
     PopupMenu13.exec(QCursor::pos());
 }
 
+void TMIRAVO::addWidthSetEntries(QMenu &menu)
+{
+    menu.addAction(QStringLiteral("セル幅設定１保存"), this, [this] { saveWidthSet(1); });
+    menu.addAction(QStringLiteral("セル幅設定２保存(起動時用)"), this, [this] { saveWidthSet(2); });
+    menu.addAction(QStringLiteral("セル幅設定１呼び出し"), this, [this] { loadWidthSet(1); });
+    menu.addAction(QStringLiteral("セル幅設定２呼び出し(起動時用)"), this,
+                   [this] { loadWidthSet(2); });
+    menu.addAction(QStringLiteral("セル幅設定既定値呼び出し"), this, &TMIRAVO::SpeedButton22Click);
+}
+
 void TMIRAVO::buildMenus()
 {
     // The command strip: a click runs the label's command, the right button assigns a key.
     for (int position = 1; position <= MainMenu::labelCount; ++position)
         commandLabels.at(position - 1)->installEventFilter(this);
 
-    // The item grid's menu: the column width sets.
+    // The item grid's menu and the in-cell editors' menu carry the column width sets.
     SG1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SG1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu PopupMenu1(this);
-        PopupMenu1.addAction(QStringLiteral("セル幅設定１保存"), this, [this] { saveWidthSet(1); });
-        PopupMenu1.addAction(QStringLiteral("セル幅設定２保存(起動時用)"), this,
-                             [this] { saveWidthSet(2); });
-        PopupMenu1.addAction(QStringLiteral("セル幅設定１呼び出し"), this,
-                             [this] { loadWidthSet(1); });
-        PopupMenu1.addAction(QStringLiteral("セル幅設定２呼び出し(起動時用)"), this,
-                             [this] { loadWidthSet(2); });
-        PopupMenu1.addAction(QStringLiteral("セル幅設定既定値呼び出し"), this,
-                             &TMIRAVO::SpeedButton22Click);
+        addWidthSetEntries(PopupMenu1);
         PopupMenu1.exec(SG1->viewport()->mapToGlobal(at));
+    });
+    Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Edit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu PopupMenu5(this);
+        PopupMenu5.addAction(QStringLiteral("コピー(&C)"), Edit1, &QLineEdit::copy);
+        PopupMenu5.addAction(QStringLiteral("貼り付け(&P)"), Edit1, &QLineEdit::paste);
+        PopupMenu5.addSeparator();
+        addWidthSetEntries(PopupMenu5);
+        PopupMenu5.exec(Edit1->mapToGlobal(at));
+    });
+    NumEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(NumEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu PopupMenu5(this);
+        PopupMenu5.addAction(QStringLiteral("コピー(&C)"), this,
+                             [this] { NumEdit1->copyToClipboard(); });
+        PopupMenu5.addAction(QStringLiteral("貼り付け(&P)"), this,
+                             [this] { NumEdit1->pasteFromClipboard(); });
+        PopupMenu5.addSeparator();
+        addWidthSetEntries(PopupMenu5);
+        PopupMenu5.exec(NumEdit1->mapToGlobal(at));
     });
 
     // The choice lists share one menu; it serves the box that has the focus colour.

@@ -12,7 +12,7 @@
 #include "files/file_browser_panel.h"
 #include "files/numbering.h"
 #include "print/page_blocks.h"
-#include "settings/settings_file.h"
+#include "settings/print_ini.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 #include "window_geometry.h"
@@ -25,17 +25,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStatusBar>
-
-namespace {
-
-const QString kPrintIni = QStringLiteral("PRINT.INI");
-
-QString printIni(const char *key)
-{
-    return INI_IN(kPrintIni, QString::fromUtf8(key));
-}
-
-} // namespace
 
 TMIRAVO::TMIRAVO(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent)
@@ -101,21 +90,19 @@ void TMIRAVO::clearProgramState()
 
 void TMIRAVO::readZeroPrintFlag()
 {
-    calc.settings.zeroPrint = printIni("[ゼロ印字]=") == QLatin1String("1");
+    calc.settings.zeroPrint = PrintIni::modes().zeroPrint;
 }
 
 void TMIRAVO::applySlipKindCaptions()
 {
-    const std::pair<const char *, QCheckBox *> kinds[] = {
-        {"[納品書]=", NOUHIN}, {"[請求書]=", SEIKYUU}, {"[受領書]=", JURYOU},
-        {"[伝票控]=", HIKAE},  {"[注文書]=", HATYUU},  {"[見積依頼書]=", IRAI},
+    const PrintIni::SlipKindCaptions captions = PrintIni::slipKindCaptions();
+    const std::pair<const QString &, QCheckBox *> kinds[] = {
+        {captions.NOUHIN, NOUHIN}, {captions.SEIKYUU, SEIKYUU}, {captions.JURYOU, JURYOU},
+        {captions.HIKAE, HIKAE},   {captions.HATYUU, HATYUU},   {captions.IRAI, IRAI},
     };
-    for (const auto &[key, box] : kinds) {
-        const QString caption = printIni(key);
-        if (!caption.isEmpty()) {
-            box->setText(caption);
-            box->adjustSize();
-        }
+    for (const auto &[caption, box] : kinds) {
+        box->setText(caption);
+        box->adjustSize();
     }
 }
 
@@ -183,25 +170,7 @@ void TMIRAVO::fetchFirstSlipNumber()
 
 void TMIRAVO::setItemGridTitlesAndWidths()
 {
-    const auto titleOr = [](const char *key, const char *design) {
-        const QString value = printIni(key);
-        return value.isEmpty() ? QString::fromUtf8(design) : value;
-    };
-    const QStringList titles = {
-        QStringLiteral("№"),
-        QStringLiteral("類"),
-        titleOr("[品名の変更]=", "品名"),
-        QString(),
-        titleOr("[形状]=", "形状・寸法"),
-        titleOr("[数量]=", "数量"),
-        titleOr("[単位]=", "単位"),
-        titleOr("[単価]=", "単価"),
-        QStringLiteral("原単価"),
-        titleOr("[金額]=", "金額"),
-        QStringLiteral("原価計"),
-        rateColumnTitle(calc.settings.profitRate),
-    };
-    SG1Cells->setRowCells(0, titles);
+    SG1Cells->setRowCells(0, PrintIni::itemGridTitles(calc.settings.profitRate));
 
     const int widths[] = {25, 20, 305, -1, 210, 50, 40, 60, 60, 70, 70, 39};
     for (int column = 0; column < 12; ++column)

@@ -459,3 +459,21 @@ TEST_F(MainWindowTest, AutomaticFolderChangeSavesIntoTheRegisteredFolderOfTheCus
         EXPECT_EQ(SlipFolder::slipFiles(c.folder).size(), 1) << c.customer.toStdString();
     }
 }
+
+TEST_F(MainWindowTest, AWidthSetComesBackWithTheSunpouBoxFollowingColumnFour)
+{
+    TMIRAVO window;
+    window.Sunpou->setChecked(false); // 516, hidden, hidden
+    prompter.answers << true;
+    window.saveWidthSet(1);
+    EXPECT_EQ(prompter.texts("info").last(), "登録しました。");
+
+    window.Sunpou->setChecked(true);
+    window.SG1->setColWidth(5, 80);
+    prompter.answers << true;
+    window.loadWidthSet(1);
+    EXPECT_FALSE(window.Sunpou->isChecked());
+    EXPECT_EQ(window.SG1->colWidth(2), 516);
+    EXPECT_EQ(window.SG1->colWidth(4), -1);
+    EXPECT_EQ(window.SG1->colWidth(5), 50);
+}
