@@ -109,6 +109,9 @@ void TMIRAVO::applySlipKindCaptions()
 void TMIRAVO::loadHonorificList()
 {
     KEISYOU->loadItems(ChoiceLists::honorificsAtStartup());
+    // The design selects the first honorific; SEIKYUU.INI may choose another.
+    if (KEISYOU->count() > 0)
+        KEISYOU->setCurrentIndex(0);
 }
 
 void TMIRAVO::readRoundingAndRateModes()

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -46,6 +47,9 @@ TPREV::TPREV(const TPrintPreview &pages, QWidget *mainWindow, QWidget *parent)
     setObjectName(QStringLiteral("PREV"));
     setWindowTitle(QStringLiteral("印刷プレビュー"));
     setModal(true);
+    // Cover the work area even where no window manager carries out the maximized state.
+    if (const QScreen *shown = screen())
+        setGeometry(shown->availableGeometry());
     setWindowState(Qt::WindowMaximized);
     setSizeGripEnabled(false);
 

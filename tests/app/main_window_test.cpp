@@ -70,6 +70,7 @@ TEST_F(MainWindowTest, StartsWithDesignValuesInAnEmptyProgramDirectory)
     EXPECT_TRUE(window.Bangou->text().isEmpty());
     EXPECT_EQ(window.DTP1->dateTime(), kNow);
     EXPECT_EQ(window.KEISYOU->count(), 3);
+    EXPECT_EQ(window.KEISYOU->currentText(), "様");
 
     EXPECT_EQ(titles(window), (QStringList{"№", "類", "品名", "", "形状・寸法", "数量", "単位",
                                            "単価", "原単価", "金額", "原価計", "原価率"}));
