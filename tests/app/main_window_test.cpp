@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -275,10 +276,13 @@ TEST_F(MainWindowTest, AnUnreadableSettingsFileIsReportedAndStartUpGoesOn)
 TEST_F(MainWindowTest, ClosingReportsAFailedWriteOnceAndStillCloses)
 {
     auto window = showWindow();
-    // A folder in the place of a settings file makes its write fail.
-    QDir(dir.path()).mkdir("FOLDER.INI");
+    // A folder in the place of the first list file makes its write fail; the files after
+    // it are still written.
+    QDir(dir.path()).mkdir("Nouki.LST");
     EXPECT_TRUE(window->close());
     EXPECT_EQ(prompter.log, QStringList{"warning: 設定ファイルは保存できませんでした。\r\n"});
+    for (const char *name : {"Tanto.LST", "SET2.INI", "SEIKYUU.INI", "FOLDER.INI"})
+        EXPECT_TRUE(QFileInfo(dir.file(name)).isFile()) << name;
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheSettingsFiles)
