@@ -482,3 +482,32 @@ TEST_F(MainWindowTest, AWidthSetComesBackWithTheSunpouBoxFollowingColumnFour)
     EXPECT_EQ(window.SG1->colWidth(4), -1);
     EXPECT_EQ(window.SG1->colWidth(5), 50);
 }
+
+TEST_F(MainWindowTest, WhatTheUserLeftComesBackAfterARestart)
+{
+    {
+        auto window = showWindow();
+        window->PRN_SGroup->button(1)->setChecked(true);
+        window->Sunpou->setChecked(false);
+        window->setTaxMode(TaxMode::Inclusive);
+        window->SEIKYUU->setChecked(true);
+        window->A5->setChecked(true);
+        window->KEISYOU->setCurrentIndex(1);
+        window->KAKERITU->setText("0.8");
+        window->Tanto->addItem("佐藤");
+        window->MENU_ITEM(3, 5);
+        ASSERT_TRUE(window->close());
+    }
+    TMIRAVO window;
+    EXPECT_EQ(window.PRN_SGroup->checkedId(), 1);
+    EXPECT_FALSE(window.Sunpou->isChecked());
+    EXPECT_EQ(window.SG1->colWidth(2), 516);
+    EXPECT_EQ(window.taxMode(), TaxMode::Inclusive);
+    EXPECT_TRUE(window.SEIKYUU->isChecked());
+    EXPECT_FALSE(window.NOUHIN->isChecked());
+    EXPECT_TRUE(window.A5->isChecked());
+    EXPECT_EQ(window.KEISYOU->currentText(), "御中");
+    EXPECT_EQ(window.KAKERITU->text(), "0.8");
+    EXPECT_EQ(window.Tanto->findText("佐藤"), 0);
+    EXPECT_EQ(window.commandLabels.at(2)->toolTip(), "F-5");
+}
