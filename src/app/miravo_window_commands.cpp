@@ -87,11 +87,10 @@ bool TMIRAVO::handleShortcut(QKeyEvent *event)
     int key = event->key();
     if (key == Qt::Key_yen)
         key = Qt::Key_Backslash;
-    const MenuCommand command =
-        screenSettings.keys.commandForKey(QKeySequence(QKeyCombination(modifiers, Qt::Key(key))));
-    if (screenSettings.keys.itemForKey(QKeySequence(QKeyCombination(modifiers, Qt::Key(key)))) < 0)
+    const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(key)));
+    if (screenSettings.keys.itemForKey(pressed) < 0)
         return false;
-    runCommand(command);
+    runCommand(screenSettings.keys.commandForKey(pressed));
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "common/sjis.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
+#include "settings/column_widths.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
@@ -150,10 +151,9 @@ void TMIRAVO::fillTitleFromName()
 
 void TMIRAVO::applySunpouWidths()
 {
-    const bool shown = Sunpou->isChecked();
-    SG1->setColWidth(2, shown ? 305 : 516);
-    SG1->setColWidth(3, -1);
-    SG1->setColWidth(4, shown ? 210 : -1);
+    const QList<int> defaults = ColumnWidths::itemGridDefaults(Sunpou->isChecked());
+    for (int column = 2; column <= 4; ++column)
+        SG1->setColWidth(column, defaults.at(column));
 }
 
 TaxMode TMIRAVO::taxMode() const

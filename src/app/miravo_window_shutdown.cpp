@@ -76,10 +76,12 @@ bool TMIRAVO::FormClose()
     // Every file is tried even when an earlier one failed: each write replaces its file
     // whole or leaves it as it was, so one failure need not cost the others.
     QList<std::function<void()>> writes;
-    for (ChoiceListBox *box : {Nouki, Basyo, KEISYOU, Kigen, Tanto}) {
-        const ChoiceBox which = ChoiceLists::boxOrder.at(writes.size());
+    const std::pair<ChoiceListBox *, ChoiceBox> lists[] = {
+        {Nouki, ChoiceBox::Nouki}, {Basyo, ChoiceBox::Basyo}, {KEISYOU, ChoiceBox::KEISYOU},
+        {Kigen, ChoiceBox::Kigen}, {Tanto, ChoiceBox::Tanto},
+    };
+    for (const auto &[box, which] : lists)
         writes.append([box, which] { COMBO_KAKIDASI(box->items(), ChoiceLists::fileName(which)); });
-    }
     writes.append([this] { SET2_KAKIDASI(collectScreenSettings()); });
     writes.append([this] { SEIKYUU_KAKIDASI(collectRememberedChoices()); });
     writes.append([this] { Panel1->registry().save(); });

@@ -175,10 +175,7 @@ void TMIRAVO::setItemGridTitlesAndWidths()
 {
     SG1Cells->setRowCells(0, PrintIni::itemGridTitles(calc.settings.profitRate));
 
-    const int widths[] = {25, 20, 305, -1, 210, 50, 40, 60, 60, 70, 70, 39};
-    for (int column = 0; column < 12; ++column)
-        SG1->setColWidth(column, widths[column]);
-    applySunpouWidths();
+    applyItemGridWidths(ColumnWidths::itemGridDefaults(Sunpou->isChecked()), Sunpou->isChecked());
 }
 
 void TMIRAVO::prepareStatementAndPartsGrids()
