@@ -1,0 +1,96 @@
+#include "realistic_slip.h"
+
+#include "slip/string_grid.h"
+
+#include <QPainter>
+
+QImage sampleLogo()
+{
+    QImage logo(360, 140, QImage::Format_RGB32);
+    logo.fill(Qt::white);
+    QPainter painter(&logo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0, 0x80, 0));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(5, 5, 130, 130);
+    painter.setPen(Qt::white);
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(80);
+    painter.setFont(font);
+    painter.drawText(QRect(5, 5, 130, 130), Qt::AlignCenter, QStringLiteral("山"));
+    painter.setPen(QColor(0, 0x80, 0));
+    font.setPixelSize(64);
+    painter.setFont(font);
+    painter.drawText(QRect(145, 5, 215, 130), Qt::AlignCenter, QStringLiteral("YMD"));
+    return logo;
+}
+
+// A realistic slip: logo, company block, bank lines, twelve rows, every kind.
+void fillRealisticSlip(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items)
+{
+    dir.writeLines(QStringLiteral("PRINT.INI"),
+                   {QStringLiteral("[社名]=株式会社ヤマダ設備"),
+                    QStringLiteral("[社名TOP]=2"),
+                    QStringLiteral("[支店]=東京営業所"),
+                    QStringLiteral("[〒]=〒160-0023"),
+                    QStringLiteral("[住所]=東京都新宿区西新宿1-2-3"),
+                    QStringLiteral("[住所2]=ヤマダビル5階"),
+                    QStringLiteral("[tel]=TEL 03-1234-5678"),
+                    QStringLiteral("[fax]=FAX 03-1234-5679"),
+                    QStringLiteral("[TEXT1]=給排水衛生設備・空調設備"),
+                    QStringLiteral("[TEXT2]=設計・施工・メンテナンスまでお任せください"),
+                    QStringLiteral("[TEXT1LEFT]=-8"),
+                    QStringLiteral("[TEXT2LEFT]=-8"),
+                    QStringLiteral("[ロゴLEFT]=36"),
+                    QStringLiteral("[ロゴTOP]=6"),
+                    QStringLiteral("[支店SIZE]=9"),
+                    QStringLiteral("[〒SIZE]=9"),
+                    QStringLiteral("[住所SIZE]=9"),
+                    QStringLiteral("[住所2SIZE]=9"),
+                    QStringLiteral("[telSIZE]=9"),
+                    QStringLiteral("[faxSIZE]=9"),
+                    QStringLiteral("[振込先]=みずほ銀行 新宿支店"),
+                    QStringLiteral("[口座番号]=普通 1234567"),
+                    QStringLiteral("[名義]=カ）ヤマダセツビ"),
+                    QStringLiteral("[形状幅]=25"),
+                    QStringLiteral("[パンチ穴線]=1")});
+    job.logo = sampleLogo();
+    SlipHeader &h = job.header;
+    h.NAME1 = QStringLiteral("有限会社 田中工務店");
+    h.KEISYOU = QStringLiteral("御中");
+    h.YUBIN = QStringLiteral("231-0005");
+    h.ADD1 = QStringLiteral("神奈川県横浜市中区本町4-5-6");
+    h.ADD_2 = QStringLiteral("本町ハイツ101");
+    h.Bangou = QStringLiteral("2031");
+    h.DTP1 = QDateTime(QDate(2026, 11, 28), QTime(10, 0));
+    h.Sunpou = true;
+    h.NOUHIN = h.SEIKYUU = h.JURYOU = h.HIKAE = h.HATYUU = h.IRAI = true;
+    const QStringList rows[] = {
+        {"塩ビ管 VP", "", "φ50×4m", "6", "本", "1850", "1200", "11100", "7200"},
+        {"エルボ 90°", "", "φ50", "12", "個", "320", "180", "3840", "2160"},
+        {"　チーズ", "", "φ50", "4", "個", "410", "250", "1640", "1000"},
+        {"給湯器 壁掛型 24号 オートストップ機能付 リモコンセット（台所・浴室）", "", "", "1", "台",
+         "168000", "121000", "168000", "121000"},
+        {"配管工事費", "", "", "1", "式", "45000", "30000", "45000", "30000"},
+        {"産業廃棄物処分費", "1", "", "1", "式", "5000", "5000", "5000", "5000"},
+        {"保温材", "", "25mm", "8.5", "m", "620", "400", "5270", "3400"},
+        {"吊りバンド", "", "φ50", "20", "個", "95", "60", "1900", "1200"},
+        {"止水栓", "", "13A", "2", "個", "2800", "1900", "5600", "3800"},
+        {"シールテープ", "", "", "3", "巻", "150", "90", "450", "270"},
+        {"値引き", "", "", "1", "式", "-2000", "", "-2000", ""},
+        {"出張費", "", "", "1", "回", "3000", "2000", "3000", "2000"},
+    };
+    for (int r = 0; r < 12; ++r) {
+        const QStringList &c = rows[r];
+        items.setCell(0, r + 1, QString::number(r + 1));
+        items.setCell(2, r + 1, c[0]);
+        items.setCell(3, r + 1, c[1]);
+        items.setCell(4, r + 1, c[2]);
+        items.setCell(5, r + 1, c[3]);
+        items.setCell(6, r + 1, c[4]);
+        items.setCell(7, r + 1, c[5]);
+        items.setCell(8, r + 1, c[6]);
+        items.setCell(9, r + 1, c[7]);
+        items.setCell(10, r + 1, c[8]);
+    }
+}
