@@ -168,3 +168,63 @@ TEST(PrintIniStartup, ReplacementsFromTheFile)
     dir.writeLines("PRINT.INI", {"[端数処理]=3"});
     EXPECT_EQ(modes().roundingMode, 0);
 }
+
+TEST(PrintIniTypedKeys, DefaultsForPrintingComeFromTheCatalogue)
+{
+    TempProgramDir dir;
+    EXPECT_EQ(frameWidth.value(), 8);
+    EXPECT_EQ(cornerSize.value(), 30);
+    EXPECT_EQ(customerSize.value(), 10) << "the dialog proposes 9, printing uses 10";
+    EXPECT_EQ(find(QStringLiteral("[顧客名SIZE]="))->absent, QStringLiteral("9"));
+    EXPECT_EQ(find(QStringLiteral("[顧客名SIZE]="))->printDefault, 10);
+    EXPECT_EQ(branchLine.size.value(), 11);
+    EXPECT_EQ(companyName.size.value(), 15);
+    EXPECT_EQ(freeLine1.size.value(), 6);
+    EXPECT_EQ(addressFrameY.value(), -5);
+    EXPECT_EQ(dataNumberSize.value(), 12);
+    EXPECT_EQ(dataNumberSizeOfSlipNumber.value(), 11);
+    EXPECT_EQ(invoiceColour.value(), QColor(0, 0, 128));
+    EXPECT_TRUE(addressFrame.on());
+    EXPECT_TRUE(envelopeCompany.on());
+    EXPECT_FALSE(honorificGochuu.on());
+    EXPECT_FALSE(punchGuide.on()) << "printing draws no punch guide without the line";
+    EXPECT_DOUBLE_EQ(cutPosition.decimal(), 0.0);
+    EXPECT_EQ(bank1.value(), QString());
+
+    dir.writeLines("PRINT.INI", {"[枠太さ]=3", "[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]=14", "[住所枠印刷]=無し",
+                                 "[封筒自社名]=印刷しない", "[敬称]=御中", "[切取位置]=-1.5",
+                                 "[5/7yBase1]=2.5", "[角丸]=x", "[請求書色]=255",
+                                 "[振込先]=銀行"});
+    EXPECT_EQ(frameWidth.value(), 3);
+    EXPECT_EQ(cornerSize.value(), 30) << "not a number";
+    EXPECT_EQ(dataNumberSize.value(), 14);
+    EXPECT_EQ(dataNumberSizeOfSlipNumber.value(), 14);
+    EXPECT_FALSE(addressFrame.on());
+    EXPECT_FALSE(envelopeCompany.on());
+    EXPECT_TRUE(honorificGochuu.on());
+    EXPECT_EQ(cutPosition.tenths(), -15);
+    EXPECT_DOUBLE_EQ(cutPosition.decimal(), -1.5);
+    EXPECT_DOUBLE_EQ(slipBaseY1.decimal(), 2.5);
+    EXPECT_EQ(invoiceColour.value(), QColor(255, 0, 0));
+    EXPECT_EQ(bank1.value(), QStringLiteral("銀行"));
+    EXPECT_EQ(frameWidth.name(), QStringLiteral("[枠太さ]="));
+}
+
+TEST(PrintIniTypedKeys, RangesOfTheDialogsControls)
+{
+    ASSERT_TRUE(frameWidth.range());
+    EXPECT_EQ(frameWidth.range()->min, 0);
+    EXPECT_EQ(frameWidth.range()->max, 20);
+    EXPECT_EQ(cutPosition.range()->min, -300) << "tenths";
+    EXPECT_EQ(companyName.size.range()->max, 100);
+    EXPECT_EQ(slipBaseX.range()->max, 5000);
+    EXPECT_FALSE(dataTextSize.range()) << "the catalogue knows none";
+    for (const KeyInfo &info : catalogue()) {
+        SCOPED_TRACE(info.key.toStdString());
+        if (info.range) {
+            EXPECT_TRUE(info.form == Form::Integer || info.form == Form::Tenths);
+            EXPECT_LE(info.range->min, info.printDefault);
+            EXPECT_GE(info.range->max, info.printDefault);
+        }
+    }
+}
