@@ -86,10 +86,10 @@ SlipPrintJob printJob(const OpenedSlip &slip, const RenderOptions &options)
     job.logo = loadLogoPicture();
     // The captions of the last two kinds can be renamed ("注文書"); the design ones stay
     // otherwise.
-    const QString hatyuu = PrintIni::text(QStringLiteral("[注文書]="));
+    const QString hatyuu = PrintIni::purchaseOrderTitle.value();
     if (!hatyuu.isEmpty())
         job.captions.hatyuu = hatyuu;
-    const QString irai = PrintIni::text(QStringLiteral("[見積依頼書]="));
+    const QString irai = PrintIni::quotationRequestTitle.value();
     if (!irai.isEmpty())
         job.captions.irai = irai;
     return job;

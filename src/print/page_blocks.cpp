@@ -10,15 +10,10 @@
 
 namespace {
 
-QString key(const QString &name, const char *suffix)
-{
-    return QStringLiteral("[") + name + QString::fromUtf8(suffix) + QStringLiteral("]=");
-}
-
 // Company-block positions: the key's millimetres × 14 added to the base in layout units.
-int companyOffset(const QString &positionKey)
+int companyOffset(const PrintIni::IntegerKey &positionKey)
 {
-    return PrintIni::integer(positionKey, 0) * 14;
+    return positionKey.value() * 14;
 }
 
 int roundOff(double value)
@@ -30,7 +25,7 @@ int roundOff(double value)
 
 QImage loadLogoPicture()
 {
-    const QString path = PrintIni::text(QStringLiteral("[ロゴ]="));
+    const QString path = PrintIni::logoPath.value();
     if (path.isEmpty())
         return {};
     for (const QString &candidate : {path, QString(path).replace(u'\\', u'/')}) {
@@ -46,119 +41,98 @@ QImage loadLogoPicture()
 WindowEnvelopeOffsets windowEnvelopeOffsets(const LayoutScale &scale)
 {
     WindowEnvelopeOffsets w;
-    if (!PrintIni::flag(QStringLiteral("[住所枠窓付き封筒用]=")))
+    if (!PrintIni::windowEnvelope.on())
         return w;
-    w.WX = int(std::trunc(PrintIni::integer(QStringLiteral("[住所枠x位置]="), 4) * 14.0 *
-                          double(scale.H)));
+    w.WX = wholeMmOffset(PrintIni::addressFrameX, scale.H);
     // A positive value raises the frame's top.
-    w.WY = int(std::trunc(PrintIni::integer(QStringLiteral("[住所枠y位置]="), -5) * -14.0 *
-                          double(scale.V)));
-    w.WT = int(std::trunc(PrintIni::integer(QStringLiteral("[住所文字y位置]="), -3) * 14.0 *
-                          double(scale.V)));
+    w.WY = int(std::trunc(PrintIni::addressFrameY.value() * -14.0 * double(scale.V)));
+    w.WT = wholeMmOffset(PrintIni::addressTextY, scale.V);
     return w;
 }
 
-QString fixedFontFace()
+void drawSlipPageBlocks(LayoutPainter &painter, const SlipPageInfo &page)
 {
-    const QString face = PrintIni::text(QStringLiteral("[固定文字ﾌｫﾝﾄFONT]="));
-    return face.isEmpty() ? QStringLiteral("ＭＳ ゴシック") : face;
+    const WindowEnvelopeOffsets w = windowEnvelopeOffsets(painter.place().scale);
+    drawTitle(painter, page, w);
+    drawAddressFrame(painter, w);
+    drawSlipNumberBlock(painter, page);
+    drawCustomerBlock(painter, page, w);
+    drawCompanyBlock(painter, page);
+    drawLeadSentence(painter, page);
 }
 
-void applyFontKey(PrintCanvas &canvas, const QString &fontKey)
+void drawTitle(LayoutPainter &painter, const SlipPageInfo &page, const WindowEnvelopeOffsets &w)
 {
-    const QString face = PrintIni::text(fontKey);
-    if (!face.isEmpty())
-        canvas.setFontFace(face);
-}
-
-void drawSlipPageBlocks(PrintCanvas &canvas, const SlipPageInfo &page)
-{
-    const WindowEnvelopeOffsets w = windowEnvelopeOffsets(page.place.scale);
-    drawTitle(canvas, page, w);
-    drawAddressFrame(canvas, page, w);
-    drawSlipNumberBlock(canvas, page);
-    drawCustomerBlock(canvas, page, w);
-    drawCompanyBlock(canvas, page);
-    drawLeadSentence(canvas, page);
-}
-
-void drawTitle(PrintCanvas &canvas, const SlipPageInfo &page, const WindowEnvelopeOffsets &w)
-{
-    canvas.setFontFace(fixedFontFace());
-    canvas.setFontBold(false);
-    canvas.setFontPoints(18);
-    canvas.setFontColor(page.kindColor);
-    const double H = page.place.scale.H;
+    PrintCanvas &canvas = painter.canvas();
+    painter.useKindFont(18);
+    const double H = painter.H();
+    const int xo = painter.place().xo;
     const int width = canvas.textWidth(page.title);
-    if (PrintIni::flag(QStringLiteral("[住所枠窓付き封筒用]="))) {
+    if (PrintIni::windowEnvelope.on()) {
         // Centred over the part of the header the envelope window leaves free.
-        const int x =
-            int(std::trunc((690 * H - w.WX - width) / 2 + 1490 * H + w.WX + page.place.xo));
-        canvas.textOut(x, page.place.y(110), page.title);
+        const int x = int(std::trunc((690 * H - w.WX - width) / 2 + 1490 * H + w.WX + xo));
+        canvas.textOut(x, painter.y(110), page.title);
     } else {
-        const int x = int(std::trunc((1240 * H - width) / 2 + 250 * H + page.place.xo));
-        canvas.textOut(x, page.place.y(137), page.title);
+        const int x = int(std::trunc((1240 * H - width) / 2 + 250 * H + xo));
+        canvas.textOut(x, painter.y(137), page.title);
     }
 }
 
-void drawAddressFrame(PrintCanvas &canvas, const SlipPageInfo &page, const WindowEnvelopeOffsets &w)
+void drawAddressFrame(LayoutPainter &painter, const WindowEnvelopeOffsets &w)
 {
-    canvas.setPen({page.kindColor, page.frame.width, CanvasPenStyle::Solid});
-    if (!PrintIni::wordFlag(QStringLiteral("[住所枠印刷]="), QStringLiteral("無し")))
+    painter.useFramePen();
+    if (!PrintIni::addressFrame.on())
         return;
-    const Placement &p = page.place;
     if (w.WY != 0) {
-        canvas.roundRect(p.x(250) + w.WX, p.y(274) + w.WY, p.x(1490) + w.WX, p.y(760),
-                         page.frame.corner, page.frame.corner);
+        const int corner = painter.frame().corner;
+        painter.canvas().roundRect(painter.x(250) + w.WX, painter.y(274) + w.WY,
+                                   painter.x(1490) + w.WX, painter.y(760), corner, corner);
     } else {
-        canvas.roundRect(p.x(250), p.y(274), p.x(1490), p.y(760), page.frame.corner,
-                         page.frame.corner);
+        painter.frameBox(250, 274, 1490, 760);
     }
 }
 
-void drawSlipNumberBlock(PrintCanvas &canvas, const SlipPageInfo &page)
+void drawSlipNumberBlock(LayoutPainter &painter, const SlipPageInfo &page)
 {
-    const Placement &p = page.place;
+    PrintCanvas &canvas = painter.canvas();
     const SlipHeader &header = *page.header;
     const QDate date = header.DTP1.date();
-    const bool eraYears = PrintIni::flag(QStringLiteral("[年号印刷]="));
+    const bool eraYears = PrintIni::eraYears.on();
 
-    canvas.setFontColor(page.kindColor);
-    canvas.setFontFace(fixedFontFace());
-    canvas.setFontBold(false);
-    canvas.setFontPoints(page.numberLabelPoints);
-    canvas.textOut(p.x(2180), p.y(137), QStringLiteral("伝票№"));
+    painter.useKindFont(page.numberLabelPoints);
+    painter.text(2180, 137, QStringLiteral("伝票№"));
     if (eraYears)
-        canvas.textOut(p.x(2090), p.y(220), japaneseEra(date).era);
-    canvas.textOut(p.x(2300), p.y(220), QStringLiteral("年"));
-    canvas.textOut(p.x(2450), p.y(220), QStringLiteral("月"));
-    canvas.textOut(p.x(2600), p.y(220), QStringLiteral("日"));
+        painter.text(2090, 220, japaneseEra(date).era);
+    painter.text(2300, 220, QStringLiteral("年"));
+    painter.text(2450, 220, QStringLiteral("月"));
+    painter.text(2600, 220, QStringLiteral("日"));
 
     canvas.setFontColor(dataColor());
-    applyFontKey(canvas, QStringLiteral("[ﾃﾞｰﾀ数値ﾌｫﾝﾄFONT]="));
-    canvas.setFontPoints(PrintIni::integer(QStringLiteral("[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]="), 11));
-    canvas.textOut(p.x(2360), p.y(137), pagedSlipNumber(header.Bangou, page.pageNumber));
+    applyFontKey(canvas, PrintIni::dataNumberFont);
+    canvas.setFontPoints(PrintIni::dataNumberSizeOfSlipNumber.value());
+    painter.text(2360, 137, pagedSlipNumber(header.Bangou, page.pageNumber));
     if (header.DATE_CHECK || !date.isValid())
         return;
     if (eraYears)
-        canvas.textOut(p.x(2230), p.y(220), QString::number(japaneseEra(date).year));
+        painter.text(2230, 220, QString::number(japaneseEra(date).year));
     else
-        canvas.textOut(p.x(2180), p.y(220), QString::number(date.year()).rightJustified(4, u'0'));
+        painter.text(2180, 220, QString::number(date.year()).rightJustified(4, u'0'));
     const int month = date.month();
-    canvas.textOut(p.x(month >= 10 ? 2390 : 2410), p.y(220), QString::number(month));
+    painter.text(month >= 10 ? 2390 : 2410, 220, QString::number(month));
     const int day = date.day();
-    canvas.textOut(p.x(day >= 10 ? 2540 : 2560), p.y(220), QString::number(day));
+    painter.text(day >= 10 ? 2540 : 2560, 220, QString::number(day));
 }
 
-void drawCustomerBlock(PrintCanvas &canvas, const SlipPageInfo &page,
+void drawCustomerBlock(LayoutPainter &painter, const SlipPageInfo &page,
                        const WindowEnvelopeOffsets &w)
 {
+    PrintCanvas &canvas = painter.canvas();
     const SlipHeader &header = *page.header;
-    applyFontKey(canvas, QStringLiteral("[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]="));
-    canvas.setFontPoints(PrintIni::integer(QStringLiteral("[顧客名SIZE]="), 10));
+    applyFontKey(canvas, PrintIni::dataTextFont);
+    canvas.setFontPoints(PrintIni::customerSize.value());
     canvas.setFontColor(dataColor());
     auto out = [&](int x, int y, const QString &text) {
-        canvas.textOut(page.place.x(x) + w.WX, page.place.y(y) + w.WT, text);
+        canvas.textOut(painter.x(x) + w.WX, painter.y(y) + w.WT, text);
     };
     if (!header.YUBIN.isEmpty()) {
         // A code typed with its own mark (longer than "123-4567") is printed as typed.
@@ -213,49 +187,48 @@ void drawFreeLines(PrintCanvas &canvas, const QString &text1, int x1, int y1, co
         canvas.textOut(narrowX + pitch * int(i), narrowY, narrow.mid(i, 1));
 }
 
-void drawCompanyBlock(PrintCanvas &canvas, const SlipPageInfo &page)
+void drawCompanyBlock(LayoutPainter &painter, const SlipPageInfo &page)
 {
-    const Placement &p = page.place;
-    canvas.setFontColor(page.kindColor);
+    PrintCanvas &canvas = painter.canvas();
+    const Placement &p = painter.place();
+    canvas.setFontColor(painter.kindColor());
     if (!page.logo.isNull()) {
-        canvas.drawBitmap(p.x(companyOffset(QStringLiteral("[ロゴLEFT]=")) + 1700),
-                          p.y(companyOffset(QStringLiteral("[ロゴTOP]=")) + 200), page.logo);
+        canvas.drawBitmap(p.x(companyOffset(PrintIni::logoLeft) + 1700),
+                          p.y(companyOffset(PrintIni::logoTop) + 200), page.logo);
     }
 
+    const PrintIni::CompanyLineKeys &free1 = PrintIni::freeLine1;
+    const PrintIni::CompanyLineKeys &free2 = PrintIni::freeLine2;
     canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
-    applyFontKey(canvas, QStringLiteral("[TEXT1FONT]="));
+    applyFontKey(canvas, free1.font);
     canvas.setFontBold(false);
-    canvas.setFontPoints(PrintIni::integer(QStringLiteral("[TEXT1SIZE]="), 6));
-    drawFreeLines(canvas, PrintIni::text(QStringLiteral("[TEXT1]=")),
-                  p.x(companyOffset(QStringLiteral("[TEXT1LEFT]=")) + 1700),
-                  p.y(companyOffset(QStringLiteral("[TEXT1TOP]=")) + 280),
-                  PrintIni::text(QStringLiteral("[TEXT2]=")),
-                  p.x(companyOffset(QStringLiteral("[TEXT2LEFT]=")) + 1700),
-                  p.y(companyOffset(QStringLiteral("[TEXT2TOP]=")) + 320));
+    canvas.setFontPoints(free1.size.value());
+    drawFreeLines(canvas, free1.text.value(), p.x(companyOffset(free1.left) + 1700),
+                  p.y(companyOffset(free1.top) + 280), free2.text.value(),
+                  p.x(companyOffset(free2.left) + 1700), p.y(companyOffset(free2.top) + 320));
 
+    const PrintIni::CompanyLineKeys &name = PrintIni::companyName;
     canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
-    applyFontKey(canvas, QStringLiteral("[社名FONT]="));
+    applyFontKey(canvas, name.font);
     canvas.setFontBold(true);
-    canvas.setFontPoints(PrintIni::integer(QStringLiteral("[社名SIZE]="), 15));
-    canvas.textOut(p.x(companyOffset(QStringLiteral("[社名LEFT]=")) + 1700),
-                   p.y(companyOffset(QStringLiteral("[社名TOP]=")) + 360),
-                   PrintIni::text(QStringLiteral("[社名]=")));
+    canvas.setFontPoints(name.size.value());
+    canvas.textOut(p.x(companyOffset(name.left) + 1700), p.y(companyOffset(name.top) + 360),
+                   name.text.value());
 
     canvas.setFontBold(false);
     canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
     const struct
     {
-        const char *name;
+        const PrintIni::CompanyLineKeys &keys;
         int baseY;
-    } lines[] = {{"支店", 440},  {"〒", 500},  {"住所", 560},
-                 {"住所2", 620}, {"tel", 680}, {"fax", 740}};
+    } lines[] = {{PrintIni::branchLine, 440},  {PrintIni::postalLine, 500},
+                 {PrintIni::addressLine, 560}, {PrintIni::address2Line, 620},
+                 {PrintIni::telLine, 680},     {PrintIni::faxLine, 740}};
     for (const auto &line : lines) {
-        const QString name = QString::fromUtf8(line.name);
-        canvas.setFontPoints(PrintIni::integer(key(name, "SIZE"), 11));
-        applyFontKey(canvas, key(name, "FONT"));
-        canvas.textOut(p.x(companyOffset(key(name, "LEFT")) + 1700),
-                       p.y(companyOffset(key(name, "TOP")) + line.baseY),
-                       PrintIni::text(key(name, "")));
+        canvas.setFontPoints(line.keys.size.value());
+        applyFontKey(canvas, line.keys.font);
+        canvas.textOut(p.x(companyOffset(line.keys.left) + 1700),
+                       p.y(companyOffset(line.keys.top) + line.baseY), line.keys.text.value());
     }
 }
 
@@ -290,41 +263,38 @@ QString leadSentence(int kind, const SlipKindCaptions &captions)
     }
 }
 
-void drawLeadSentence(PrintCanvas &canvas, const SlipPageInfo &page)
+void drawLeadSentence(LayoutPainter &painter, const SlipPageInfo &page)
 {
-    if (PrintIni::flag(QStringLiteral("[下記]=")))
+    if (PrintIni::noLeadSentence.on())
         return;
     const QString sentence = leadSentence(page.kind, page.captions);
     if (sentence.isEmpty())
         return;
-    canvas.setFontFace(fixedFontFace());
-    canvas.setFontBold(false);
-    canvas.setFontPoints(9);
-    canvas.setFontColor(page.kindColor);
-    canvas.textOut(page.place.x(300), page.place.y(page.leadY), sentence);
+    PrintCanvas &canvas = painter.canvas();
+    useFixedFont(canvas, 9);
+    canvas.setFontColor(painter.kindColor());
+    painter.text(300, page.leadY, sentence);
 }
 
-void drawBankBlock(PrintCanvas &canvas, const Placement &place, int x, int y,
-                   const QColor &kindColor)
+void drawBankBlock(LayoutPainter &painter, int x, int y)
 {
-    const QString bank1 = PrintIni::text(QStringLiteral("[振込先]="));
-    const QString bank2 = PrintIni::text(QStringLiteral("[振込先2]="));
-    const QString holder1 = PrintIni::text(QStringLiteral("[名義]="));
-    const QString holder2 = PrintIni::text(QStringLiteral("[名義2]="));
-    const QString line1 =
-        bank1 + QStringLiteral("　") + PrintIni::text(QStringLiteral("[口座番号]="));
-    const QString line2 =
-        bank2 + QStringLiteral("　") + PrintIni::text(QStringLiteral("[口座番号2]="));
+    PrintCanvas &canvas = painter.canvas();
+    const QString bank1 = PrintIni::bank1.value();
+    const QString bank2 = PrintIni::bank2.value();
+    const QString holder1 = PrintIni::holder1.value();
+    const QString holder2 = PrintIni::holder2.value();
+    const QString line1 = bank1 + QStringLiteral("　") + PrintIni::account1.value();
+    const QString line2 = bank2 + QStringLiteral("　") + PrintIni::account2.value();
 
     canvas.setFontPoints(9);
-    canvas.setFontColor(kindColor);
-    applyFontKey(canvas, QStringLiteral("[振込先FONT]="));
+    canvas.setFontColor(painter.kindColor());
+    applyFontKey(canvas, PrintIni::bankFont);
     const int bytes = Sjis::byteLength(line1);
     if (bytes > 70)
         canvas.setFontPoints(7);
     else if (bytes > 59)
         canvas.setFontPoints(8);
-    const int limit = int(1080 * double(place.scale.H));
+    const int limit = int(1080 * painter.H());
     for (const QString &line : {line1, holder1, line2, holder2}) {
         if (canvas.textWidth(line) > limit) {
             canvas.setFontPoints(canvas.font().points - 1);
@@ -335,8 +305,8 @@ void drawBankBlock(PrintCanvas &canvas, const Placement &place, int x, int y,
         canvas.setFontPoints(6);
 
     const int h = canvas.textHeight(QStringLiteral("振"));
-    const int left = place.x(x);
-    const int top = place.y(y);
+    const int left = painter.x(x);
+    const int top = painter.y(y);
     canvas.textOut(left, top, line1);
     if (!holder2.isEmpty()) {
         canvas.textOut(left, top + h, holder1);

@@ -6,23 +6,22 @@
 
 // The fixed blocks around the item table of every slip page: title, address frame, slip
 // number and date, customer, company block with logo and free lines, lead sentence, and
-// the bank lines. Positions are layout units placed with the image's Placement.
+// the bank lines. Positions are layout units placed with the image's LayoutPainter.
 
+// What the blocks of one slip image show; the painter places them and gives the kind
+// colour and the frames.
 struct SlipPageInfo
 {
     const SlipHeader *header = nullptr;
     int kind = 1;
     QString title;
-    QColor kindColor;
     int pageNumber = 1;
-    Placement place;
     // 11 points, 10 on the lower slip of a two-slip sheet and on the long slips.
     int numberLabelPoints = 11;
     // The lead sentence's y: 770 on 5- and 7-row slips, 780 on the long slips.
     int leadY = 770;
     QImage logo;
     SlipKindCaptions captions;
-    FrameSettings frame;
 };
 
 // The logo picture named by "[ロゴ]=": empty when the key is empty or the file is missing
@@ -39,31 +38,23 @@ struct WindowEnvelopeOffsets
 };
 WindowEnvelopeOffsets windowEnvelopeOffsets(const LayoutScale &scale);
 
-// The face of the fixed texts: "ＭＳ ゴシック" unless "[固定文字ﾌｫﾝﾄFONT]=" names another.
-QString fixedFontFace();
-// Sets the face of a font key on the canvas when the key is not empty; an empty key leaves
-// the face of the block drawn before.
-void applyFontKey(PrintCanvas &canvas, const QString &fontKey);
-
 // The blocks in their order: title, address frame, slip number, customer, company, lead.
-void drawSlipPageBlocks(PrintCanvas &canvas, const SlipPageInfo &page);
+void drawSlipPageBlocks(LayoutPainter &painter, const SlipPageInfo &page);
 
-void drawTitle(PrintCanvas &canvas, const SlipPageInfo &page, const WindowEnvelopeOffsets &w);
-void drawAddressFrame(PrintCanvas &canvas, const SlipPageInfo &page,
-                      const WindowEnvelopeOffsets &w);
-void drawSlipNumberBlock(PrintCanvas &canvas, const SlipPageInfo &page);
-void drawCustomerBlock(PrintCanvas &canvas, const SlipPageInfo &page,
+void drawTitle(LayoutPainter &painter, const SlipPageInfo &page, const WindowEnvelopeOffsets &w);
+void drawAddressFrame(LayoutPainter &painter, const WindowEnvelopeOffsets &w);
+void drawSlipNumberBlock(LayoutPainter &painter, const SlipPageInfo &page);
+void drawCustomerBlock(LayoutPainter &painter, const SlipPageInfo &page,
                        const WindowEnvelopeOffsets &w);
-void drawCompanyBlock(PrintCanvas &canvas, const SlipPageInfo &page);
-void drawLeadSentence(PrintCanvas &canvas, const SlipPageInfo &page);
+void drawCompanyBlock(LayoutPainter &painter, const SlipPageInfo &page);
+void drawLeadSentence(LayoutPainter &painter, const SlipPageInfo &page);
 
 // The lead sentence of a kind; empty when the kind has none.
 QString leadSentence(int kind, const SlipKindCaptions &captions);
 
 // The bank lines at (x, y) in layout units (kinds 2 and 4; the layouts call it after their
 // totals).
-void drawBankBlock(PrintCanvas &canvas, const Placement &place, int x, int y,
-                   const QColor &kindColor);
+void drawBankBlock(LayoutPainter &painter, int x, int y);
 
 // Draws the narrower of two free lines spread to the wider one's width.
 void drawFreeLines(PrintCanvas &canvas, const QString &text1, int x1, int y1, const QString &text2,

@@ -16,76 +16,36 @@ namespace {
 struct KindSettings
 {
     QString defaultTitle;
-    QString titleKey;
-    QString colorKey;
-    int defaultColor;
+    const PrintIni::TextKey &title;
+    const PrintIni::ColourKey &colour;
 };
 
 KindSettings kindSettings(int kind)
 {
     switch (kind) {
     case 1:
-        return {QStringLiteral("納　品　書"), QStringLiteral("[納品書]="),
-                QStringLiteral("[納品書色]="), 32768};
+        return {QStringLiteral("納　品　書"), PrintIni::deliveryNoteTitle,
+                PrintIni::deliveryNoteColour};
     case 2:
-        return {QStringLiteral("請　求　書"), QStringLiteral("[請求書]="),
-                QStringLiteral("[請求書色]="), 8388608};
+        return {QStringLiteral("請　求　書"), PrintIni::invoiceTitle, PrintIni::invoiceColour};
     case 3:
-        return {QStringLiteral("受　領　書"), QStringLiteral("[受領書]="),
-                QStringLiteral("[受領書色]="), 4227327};
+        return {QStringLiteral("受　領　書"), PrintIni::goodsReceiptTitle,
+                PrintIni::goodsReceiptColour};
     case 4:
-        return {QStringLiteral("伝　票　控"), QStringLiteral("[伝票控]="),
-                QStringLiteral("[伝票控色]="), 0};
+        return {QStringLiteral("伝　票　控"), PrintIni::fileCopyTitle, PrintIni::fileCopyColour};
     case 5:
-        return {QString(), QStringLiteral("[注文書]="), QStringLiteral("[発注書色]="), 8388608};
+        return {QString(), PrintIni::purchaseOrderTitle, PrintIni::purchaseOrderColour};
     default:
-        return {QString(), QStringLiteral("[見積依頼書]="), QStringLiteral("[見積依頼書色]="),
-                32768};
+        return {QString(), PrintIni::quotationRequestTitle, PrintIni::quotationRequestColour};
     }
 }
 
 } // namespace
 
-LayoutScale layoutScale(int pageWidth, int pageHeight, bool a5Mode)
-{
-    LayoutScale scale;
-    scale.H = float(pageWidth) / float(layoutUnitsAcross);
-    scale.V = float(pageHeight) / float(a5Mode ? layoutUnitsDownA5 : layoutUnitsDown);
-    return scale;
-}
-
-int Placement::x(double units) const
-{
-    return int(std::trunc(units * double(scale.H) + xo));
-}
-
-int Placement::y(double units) const
-{
-    return int(std::trunc(units * double(scale.V) + yo));
-}
-
-int wholeMmOffset(const QString &key, float scale)
-{
-    return int(std::trunc(PrintIni::integer(key, 0) * 14.0 * double(scale)));
-}
-
-int decimalMmOffset(const QString &key, float scale)
-{
-    return int(std::trunc(PrintIni::fraction(key) * 14.0 * double(scale)));
-}
-
-FrameSettings readFrameSettings()
-{
-    FrameSettings frame;
-    frame.corner = PrintIni::integer(QStringLiteral("[角丸]="), 30);
-    frame.width = PrintIni::integer(QStringLiteral("[枠太さ]="), 8);
-    return frame;
-}
-
 QString slipKindTitle(int kind, const SlipKindCaptions &captions)
 {
     const KindSettings settings = kindSettings(kind);
-    const QString title = PrintIni::text(settings.titleKey);
+    const QString title = settings.title.value();
     if (!title.isEmpty())
         return title;
     if (kind == 5)
@@ -98,12 +58,7 @@ QString slipKindTitle(int kind, const SlipKindCaptions &captions)
 QColor slipKindColor(int kind)
 {
     const KindSettings settings = kindSettings(kind);
-    return PrintIni::colour(settings.colorKey, settings.defaultColor);
-}
-
-QColor dataColor()
-{
-    return PrintIni::colour(QStringLiteral("[DATA色]="), 0);
+    return settings.colour.value();
 }
 
 QString slipKindList(const SlipHeader &header)
@@ -198,21 +153,6 @@ TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOp
     return box;
 }
 
-int shrinkToFit(PrintCanvas &canvas, const QString &text, int width)
-{
-    while (canvas.textWidth(text) > width && canvas.font().points > 2)
-        canvas.setFontPoints(canvas.font().points - 1);
-    return canvas.font().points;
-}
-
-std::pair<QString, QString> splitTwoLines(const PrintCanvas &canvas, const QString &text, int width)
-{
-    qsizetype count = 0;
-    while (count < text.size() && canvas.textWidth(text.left(count + 1)) <= width)
-        ++count;
-    return {text.left(count), text.mid(count, 100)};
-}
-
 int lastUsedRow(const StringGrid &items)
 {
     for (int row = items.rows() - 1; row >= 1; --row) {
@@ -224,64 +164,104 @@ int lastUsedRow(const StringGrid &items)
     return 0;
 }
 
+QString slipConfirmation(TaxMode mode, int rows)
+{
+    const QString layout = QStringLiteral("伝票(%1行)を印刷します。").arg(rows);
+    if (mode == TaxMode::Exempt)
+        return QStringLiteral("非課税") + layout;
+    if (mode == TaxMode::Inclusive)
+        return QStringLiteral("内税") + layout;
+    return layout;
+}
+
+PrinterChoice::PrinterChoice(const QString &fileName)
+    : fileName(fileName)
+{}
+
+PrinterChoice PrinterChoice::longEnvelope()
+{
+    PrinterChoice choice(QStringLiteral("PRINTF.INI"));
+    choice.orientKey = QStringLiteral("[封筒ORIENT]=");
+    choice.printerKey = QStringLiteral("[封筒PRINTER]=");
+    choice.paperKey = QStringLiteral("[封筒PAPER]=");
+    return choice;
+}
+
 QString printerChoiceFile(bool a5Mode)
 {
     return a5Mode ? QStringLiteral("PRINT7.INI") : QStringLiteral("PRINT24.INI");
 }
 
-void applyPrinterChoice(PrinterDevice &printer, const QString &fileName)
+void applyPrinterChoice(PrinterDevice &printer, const PrinterChoice &choice)
 {
     // A printer, paper or orientation remembered for another machine or an earlier
     // printer set-up is skipped; the setup dialog then shows what is in effect.
     try {
-        printer.setPrinterIndex(iniInteger(fileName, QStringLiteral("[PRINTER]="), -1));
+        printer.setPrinterIndex(iniInteger(choice.fileName, choice.printerKey, -1));
     } catch (const MiravoError &) {
     }
     try {
-        printer.setPaperIndex(iniInteger(fileName, QStringLiteral("[PAPER]="), -1));
+        printer.setPaperIndex(iniInteger(choice.fileName, choice.paperKey, -1));
     } catch (const MiravoError &) {
     }
     try {
-        printer.setLandscape(INI_IN(fileName, QStringLiteral("[ORIENT]=")) == QLatin1String("1"));
+        printer.setLandscape(INI_IN(choice.fileName, choice.orientKey) == QLatin1String("1"));
     } catch (const MiravoError &) {
     }
 }
 
-void writePrinterChoice(const PrinterDevice &printer, const QString &fileName)
+void writePrinterChoice(const PrinterDevice &printer, const PrinterChoice &choice)
 {
-    writeSettingsFile(fileName,
-                      {{QStringLiteral("[ORIENT]="),
-                        printer.landscape() ? QStringLiteral("1") : QStringLiteral("0")},
-                       {QStringLiteral("[PRINTER]="), QString::number(printer.printerIndex())},
-                       {QStringLiteral("[PAPER]="), QString::number(printer.paperIndex())}});
+    writeSettingsFile(
+        choice.fileName,
+        {{choice.orientKey, printer.landscape() ? QStringLiteral("1") : QStringLiteral("0")},
+         {choice.printerKey, QString::number(printer.printerIndex())},
+         {choice.paperKey, QString::number(printer.paperIndex())}});
 }
 
-std::optional<PreparedRun> prepareSlipPrinter(PrinterDevice &printer, SlipHeader &header,
-                                              PrintRunState &state)
+std::optional<PrinterMetrics> setUpPrinter(PrinterDevice &printer, const PrinterChoice &choice,
+                                           bool writeChoice)
+{
+    applyPrinterChoice(printer, choice);
+    printer.applySettings();
+    if (!printer.runSetupDialog())
+        return std::nullopt;
+    const PrinterMetrics metrics = printer.metrics();
+    if (printer.supportsColor())
+        printer.setColor(true);
+    printer.applySettings();
+    if (writeChoice)
+        writePrinterChoice(printer, choice);
+    return metrics;
+}
+
+std::optional<PreparedRun> prepareSlipRun(PrinterDevice &printer, SlipHeader &header)
 {
     PreparedRun run;
-    run.a5Mode =
-        PrintIni::flag(QStringLiteral("[A5縦]=")) || PrintIni::flag(QStringLiteral("[A5横]="));
-    if (PrintIni::flag(QStringLiteral("[A5縦]="))) {
+    run.a5Mode = PrintIni::a5Upright.on() || PrintIni::a5Sideways.on();
+    if (PrintIni::a5Upright.on()) {
         printer.setLandscape(true);
         prompter().information(
             QStringLiteral("プリンタの用紙設定を「A5」　印刷の向きを「横」に設定して下さい。"));
     } else {
         printer.setLandscape(false);
     }
-    const QString choiceFile = printerChoiceFile(run.a5Mode);
-    applyPrinterChoice(printer, choiceFile);
-    printer.applySettings();
-    if (!printer.runSetupDialog())
+    const std::optional<PrinterMetrics> metrics =
+        setUpPrinter(printer, printerChoiceFile(run.a5Mode));
+    if (!metrics)
         return std::nullopt;
-    run.metrics = printer.metrics();
+    run.metrics = *metrics;
     run.scale = layoutScale(run.metrics.pageWidth, run.metrics.pageHeight, run.a5Mode);
     if (run.a5Mode)
         header.A5 = true;
-    if (printer.supportsColor())
-        printer.setColor(true);
-    printer.applySettings();
-    writePrinterChoice(printer, choiceFile);
-    state.previewCancelled = false;
+    return run;
+}
+
+std::optional<PreparedRun> prepareSlipPrinter(PrinterDevice &printer, SlipHeader &header,
+                                              PrintRunState &state)
+{
+    std::optional<PreparedRun> run = prepareSlipRun(printer, header);
+    if (run)
+        state.previewCancelled = false;
     return run;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout_painter.h"
 #include "print_canvas.h"
 #include "print_preview.h"
 #include "printer_device.h"
@@ -10,48 +11,9 @@
 #include <QString>
 
 #include <optional>
-#include <utility>
 #include <vector>
 
 class StringGrid;
-
-// The page grid of every layout: 2878 units across and 4066 down an A4 sheet (2033 down in
-// A5 mode, where the half-page layout fills the sheet), scaled to the printer's page.
-constexpr int layoutUnitsAcross = 2878;
-constexpr int layoutUnitsDown = 4066;
-constexpr int layoutUnitsDownA5 = 2033;
-
-struct LayoutScale
-{
-    float H = 1;
-    float V = 1;
-};
-
-LayoutScale layoutScale(int pageWidth, int pageHeight, bool a5Mode);
-
-// Device position of layout units with the image's device offsets.
-struct Placement
-{
-    LayoutScale scale;
-    int xo = 0;
-    int yo = 0;
-
-    int x(double units) const;
-    int y(double units) const;
-};
-
-// Offsets from millimetre keys: whole-millimetre keys cut after scaling; decimal keys
-// ("[切取位置]=" and the like) read as decimal numbers, scaled and cut to their integer part.
-int wholeMmOffset(const QString &key, float scale);
-int decimalMmOffset(const QString &key, float scale);
-
-// Corner size and frame pen width of the slip, statement and receipt frames (device pixels).
-struct FrameSettings
-{
-    int corner = 30;
-    int width = 8;
-};
-FrameSettings readFrameSettings();
 
 // Slip kinds: 1 納品書, 2 請求書, 3 受領書, 4 伝票控, 5 発注書, 6 見積依頼書.
 struct SlipKindCaptions
@@ -61,7 +23,6 @@ struct SlipKindCaptions
 };
 QString slipKindTitle(int kind, const SlipKindCaptions &captions);
 QColor slipKindColor(int kind);
-QColor dataColor();
 // One digit per checked kind, in code order ("124").
 QString slipKindList(const SlipHeader &header);
 
@@ -111,14 +72,6 @@ struct TotalsOptions
 
 TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOptions &options);
 
-// Lowers the font size until the text fits width pixels, down to 2 points; returns the
-// size set on the canvas.
-int shrinkToFit(PrintCanvas &canvas, const QString &text, int width);
-// Splits a text that does not fit into two lines: the first line is the longest start that
-// fits width, the second the rest (at most 100 characters).
-std::pair<QString, QString> splitTwoLines(const PrintCanvas &canvas, const QString &text,
-                                          int width);
-
 // The index of the last item row whose cells after column 0 are not all empty; 0 when none.
 int lastUsedRow(const StringGrid &items);
 
@@ -136,15 +89,42 @@ struct PreparedRun
     LayoutScale scale;
 };
 
-// The printer choice file of a layout group ("PRINT24.INI", "PRINT7.INI").
+// The question a slip layout's printer version asks first: "内税伝票(5行)を印刷します。".
+QString slipConfirmation(TaxMode mode, int rows);
+
+// A printer choice file: the printer, paper and orientation remembered for a group of
+// layouts, three settings lines written whole.
+struct PrinterChoice
+{
+    // "PRINT24.INI" or "PRINT7.INI" with the keys "[ORIENT]=", "[PRINTER]=", "[PAPER]=".
+    PrinterChoice(const QString &fileName);
+    // "PRINTF.INI" of the long envelope with "[封筒ORIENT]=", "[封筒PRINTER]=", "[封筒PAPER]=".
+    static PrinterChoice longEnvelope();
+
+    QString fileName;
+    QString orientKey = QStringLiteral("[ORIENT]=");
+    QString printerKey = QStringLiteral("[PRINTER]=");
+    QString paperKey = QStringLiteral("[PAPER]=");
+};
+
+// The printer choice file of a slip layout group ("PRINT24.INI", "PRINT7.INI").
 QString printerChoiceFile(bool a5Mode);
 // Applies the remembered printer, paper and orientation; each one that the printer does
 // not have is skipped.
-void applyPrinterChoice(PrinterDevice &printer, const QString &fileName);
-void writePrinterChoice(const PrinterDevice &printer, const QString &fileName);
+void applyPrinterChoice(PrinterDevice &printer, const PrinterChoice &choice);
+void writePrinterChoice(const PrinterDevice &printer, const PrinterChoice &choice);
 
-// The preparation of the slip layouts: A5 mode, the printer choice file, the setup dialog
-// (nothing when cancelled), scales, colour, the choice file written back and the preview
-// cancelled flag cleared. Ticks header.A5 in A5 mode.
+// The setup every layout with a printer choice file shares: the remembered choice applied,
+// the setup dialog, colour on where the printer has it, the choice written back (unless
+// writeChoice is false). The page metrics the dialog settled; nothing when it was cancelled.
+std::optional<PrinterMetrics> setUpPrinter(PrinterDevice &printer, const PrinterChoice &choice,
+                                           bool writeChoice = true);
+
+// The preparation of the 5- and 7-row slip layouts: A5 mode, the printer choice file, the
+// setup dialog (nothing when cancelled), scales, colour and the choice file written back.
+// Ticks header.A5 in A5 mode.
+std::optional<PreparedRun> prepareSlipRun(PrinterDevice &printer, SlipHeader &header);
+// prepareSlipRun with the preview cancelled flag cleared once the dialog was confirmed, as
+// the layout runner does.
 std::optional<PreparedRun> prepareSlipPrinter(PrinterDevice &printer, SlipHeader &header,
                                               PrintRunState &state);

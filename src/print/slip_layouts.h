@@ -1,23 +1,12 @@
 #pragma once
 
+#include "layout_registry.h"
 #include "print_framework.h"
+#include "slip_print_job.h"
 
-#include <QImage>
-
-class StringGrid;
-
-// A slip as the print commands hand it to a layout: the header fields and options of the
-// main window, its item grid and the program-wide values printing needs.
-struct SlipPrintJob
-{
-    SlipHeader header; // a layout run in A5 mode ticks header.A5; copy it back to the window
-    const StringGrid *items = nullptr;
-    int lastUsedRow = 0; // from lastUsedRow(); the commands fill it in
-    QImage logo;
-    SlipKindCaptions captions;
-    int roundingMode = 0;   // "[端数処理]="
-    bool zeroPrint = false; // "[ゼロ印字]="
-};
+// The slip print commands and the slip layouts by their names. The layouts themselves are
+// Layout classes run by the layout runner (layout.h, layout_runner.h); these functions make
+// the layout of the registry and run it against the printer or the preview recorder.
 
 // The 5-row and 7-row slips: two images on an A4 sheet (or one per A5 sheet). The printer
 // versions ask for confirmation first; the preview twins record into the preview. All four
@@ -37,5 +26,7 @@ bool printSlip(SlipPrintJob &job, PrinterDevice &printer, PrintRunState &state);
 // window should open (the flag was cleared).
 bool previewSlip(SlipPrintJob &job, PrinterDevice &printer, TPrintPreview &preview,
                  PrintRunState &state);
-
-// Layout choices whose layouts live elsewhere (24 and 36 rows) report false here.
+// Both commands refuse a layout choice whose layout is not built (24 and 36 rows for now,
+// see layoutAvailable(int prnS)): they show slipLayoutUnavailableText() and return false
+// without touching the printer.
+QString slipLayoutUnavailableText(int prnS);

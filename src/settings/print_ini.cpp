@@ -251,8 +251,8 @@ QString replaced(const TextKey &key, const char *design)
 SlipKindCaptions slipKindCaptions()
 {
     return {
-        replaced(deliveryNoteTitle, "納品書"),   replaced(invoiceTitle, "請求書"),
-        replaced(goodsReceiptTitle, "受領書"),   replaced(fileCopyTitle, "伝票控"),
+        replaced(deliveryNoteTitle, "納品書"),  replaced(invoiceTitle, "請求書"),
+        replaced(goodsReceiptTitle, "受領書"),  replaced(fileCopyTitle, "伝票控"),
         replaced(purchaseOrderTitle, "発注書"), replaced(quotationRequestTitle, "見積依頼書"),
     };
 }

@@ -20,9 +20,9 @@ struct KeyInfo
 {
     QString key; // "[社名SIZE]=", brackets and "=" included
     Form form;
-    QString absent;      // what the settings dialog shows for a missing or empty value
-    bool written = true; // false for earlier names the dialog still reads but never writes
-    int printDefault = 0; // Integer, Colour: what printing takes for a missing or bad value
+    QString absent;             // what the settings dialog shows for a missing or empty value
+    bool written = true;        // false for earlier names the dialog still reads but never writes
+    int printDefault = 0;       // Integer, Colour: what printing takes for a missing or bad value
     std::optional<Range> range; // Integer: the value; Tenths: whole tenths
 };
 
@@ -77,8 +77,7 @@ public:
 protected:
     consteval Key(std::u16string_view key, Form form)
         : m_spec(&Spec::entry(key, form))
-    {
-    }
+    {}
 
 private:
     const KeySpec *m_spec;
@@ -87,11 +86,10 @@ private:
 class TextKey : public Key
 {
 public:
-    template <std::size_t N>
+    template<std::size_t N>
     consteval TextKey(const char16_t (&key)[N])
         : Key({key, N - 1}, Form::Text)
-    {
-    }
+    {}
     QString value() const { return text(); }
     // The value, or a design text of the reader's when it is empty: titles replace the
     // design ones only where PRINT.INI holds one, and the design differs per use ("数量" in
@@ -103,11 +101,10 @@ public:
 class FontKey : public Key
 {
 public:
-    template <std::size_t N>
+    template<std::size_t N>
     consteval FontKey(const char16_t (&key)[N])
         : Key({key, N - 1}, Form::FontName)
-    {
-    }
+    {}
     QString face() const { return text(); }
 };
 
@@ -124,19 +121,17 @@ public:
 protected:
     consteval NumberKey(std::u16string_view key, Form form)
         : Key(key, form)
-    {
-    }
+    {}
 };
 
 class IntegerKey : public NumberKey
 {
 public:
-    template <std::size_t N>
+    template<std::size_t N>
     consteval IntegerKey(const char16_t (&key)[N])
         : NumberKey({key, N - 1}, Form::Integer)
         , m_printDefault(spec().printDefault)
-    {
-    }
+    {}
     // The value as a decimal integer; the printing default when empty or not a number.
     int value() const;
     int printDefault() const { return m_printDefault; }
@@ -156,11 +151,10 @@ private:
 class TenthsKey : public NumberKey
 {
 public:
-    template <std::size_t N>
+    template<std::size_t N>
     consteval TenthsKey(const char16_t (&key)[N])
         : NumberKey({key, N - 1}, Form::Tenths)
-    {
-    }
+    {}
     // Whole tenths as tenths() reads them.
     int tenths() const;
 };
@@ -168,11 +162,10 @@ public:
 class ColourKey : public Key
 {
 public:
-    template <std::size_t N>
+    template<std::size_t N>
     consteval ColourKey(const char16_t (&key)[N])
         : Key({key, N - 1}, Form::Colour)
-    {
-    }
+    {}
     // The colour; the printing default when empty or not a number.
     QColor value() const;
 };
@@ -180,11 +173,10 @@ public:
 class FlagKey : public Key
 {
 public:
-    template <std::size_t N>
+    template<std::size_t N>
     consteval FlagKey(const char16_t (&key)[N])
         : Key({key, N - 1}, Form::Flag)
-    {
-    }
+    {}
     // True when the value is exactly "1".
     bool on() const;
 };
@@ -192,11 +184,10 @@ public:
 class WordFlagKey : public Key
 {
 public:
-    template <std::size_t N>
+    template<std::size_t N>
     consteval WordFlagKey(const char16_t (&key)[N])
         : Key({key, N - 1}, Form::WordFlag)
-    {
-    }
+    {}
     // On for the on-word, off for the off-word; any other value reads as a missing one.
     bool on() const;
 };

@@ -23,8 +23,7 @@ void PrintTo(const GoldenRender &c, std::ostream *out)
 }
 
 class RenderGolden : public ::testing::TestWithParam<GoldenRender>
-{
-};
+{};
 
 TEST_P(RenderGolden, OpsMatchTheGoldenFile)
 {

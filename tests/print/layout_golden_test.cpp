@@ -72,9 +72,9 @@ void realisticA5(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items)
 {
     fillRealisticSlip(dir, job, items);
     appendPrintIni(dir, {QStringLiteral("[A5縦]=1")});
-    dir.writeLines(QStringLiteral("PRINT7.INI"),
-                   {QStringLiteral("[ORIENT]=1"), QStringLiteral("[PRINTER]=0"),
-                    QStringLiteral("[PAPER]=1")});
+    dir.writeLines(
+        QStringLiteral("PRINT7.INI"),
+        {QStringLiteral("[ORIENT]=1"), QStringLiteral("[PRINTER]=0"), QStringLiteral("[PAPER]=1")});
 }
 
 // One slip per A4 sheet (the Ａ5用紙 box without A5 mode): the bank lines and stamp boxes
@@ -117,8 +117,7 @@ void optionRows(StringGrid &items)
     setRow(items, 2,
            {"ステンレス製六角ボルト・ナット・ワッシャー・スプリングワッシャー組立済みセット"
             "（長尺タイプ）特注品につき返品不可",
-            "", "M12×長さ120ミリメートル（特注品）", "10", "セット", "380", "250", "3800",
-            "2500"});
+            "", "M12×長さ120ミリメートル（特注品）", "10", "セット", "380", "250", "3800", "2500"});
     setRow(items, 3, {"返品", "1", "", "-3", "個", "1500", "900", "-4500", "-2700"});
     setRow(items, 4, {"非課税の手数料", "1", "", "1", "式", "500", "", "500", ""});
     setRow(items, 6, {"六行目", "", "", "1.25", "kg", "33.335", "20", "42", "25"});
@@ -128,27 +127,66 @@ void optionRows(StringGrid &items)
 // fonts and colours, four bank lines, inclusive tax with parentheses.
 void optionsWindowEnvelope(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items)
 {
-    dir.writeLines(QStringLiteral("PRINT.INI"),
-                   {"[社名]=テスト商会", "[社名LEFT]=-3", "[社名SIZE]=13",
-                    "[社名FONT]=ＭＳ 明朝", "[支店]=本店", "[支店SIZE]=8", "[〒FONT]=ＭＳ 明朝",
-                    "[住所]=東京都千代田区1-1", "[tel]=TEL 03-0000-0000", "[faxTOP]=1",
-                    "[TEXT1]=短い行", "[TEXT2]=こちらの行は長い行です", "[TEXT1SIZE]=7",
-                    "[TEXT1FONT]=ＭＳ Ｐゴシック", "[5/7xBase]=3", "[5/7yBase1]=1.5",
-                    "[5/7yBase2]=-2", "[切取位置]=2.5", "[形状幅]=20.5", "[品名の変更]=品目",
-                    "[形状]=寸法", "[数量]=数", "[単位]=単", "[単価]=価格", "[金額]=小計",
-                    "[納品書]=御納品書", "[請求書]=御請求書", "[受領書]=受領証",
-                    "[伝票控]=控", "[注文書]=注文書", "[見積依頼書]=見積依頼",
-                    "[振込先]=三井住友銀行 新宿支店", "[口座番号]=普通 1234567",
-                    "[名義]=テストショウカイ", "[振込先2]=ゆうちょ銀行",
-                    "[口座番号2]=00120-1-234", "[名義2]=テストタロウ",
-                    "[振込先FONT]=ＭＳ Ｐ明朝", "[固定文字ﾌｫﾝﾄFONT]=ＭＳ Ｐゴシック",
-                    "[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]=ＭＳ 明朝", "[ﾃﾞｰﾀ文字ﾌｫﾝﾄSIZE]=9",
-                    "[ﾃﾞｰﾀ数値ﾌｫﾝﾄFONT]=ＭＳ Ｐ明朝", "[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]=10", "[顧客名SIZE]=12",
-                    "[DATA色]=4210752", "[請求書色]=255", "[納品書色]=65280", "[受領書色]=x",
-                    "[枠太さ]=5", "[角丸]=12", "[住所枠窓付き封筒用]=1", "[住所枠x位置]=3",
-                    "[住所枠y位置]=2", "[住所文字y位置]=-1", "[年号印刷]=1", "[かっこ]=1",
-                    "[内税表示]=1", "[パンチ穴線]=1", "[パンチ穴位置]=1.5",
-                    "[パンチ穴位置2]=-2.5"});
+    dir.writeLines(QStringLiteral("PRINT.INI"), {"[社名]=テスト商会",
+                                                 "[社名LEFT]=-3",
+                                                 "[社名SIZE]=13",
+                                                 "[社名FONT]=ＭＳ 明朝",
+                                                 "[支店]=本店",
+                                                 "[支店SIZE]=8",
+                                                 "[〒FONT]=ＭＳ 明朝",
+                                                 "[住所]=東京都千代田区1-1",
+                                                 "[tel]=TEL 03-0000-0000",
+                                                 "[faxTOP]=1",
+                                                 "[TEXT1]=短い行",
+                                                 "[TEXT2]=こちらの行は長い行です",
+                                                 "[TEXT1SIZE]=7",
+                                                 "[TEXT1FONT]=ＭＳ Ｐゴシック",
+                                                 "[5/7xBase]=3",
+                                                 "[5/7yBase1]=1.5",
+                                                 "[5/7yBase2]=-2",
+                                                 "[切取位置]=2.5",
+                                                 "[形状幅]=20.5",
+                                                 "[品名の変更]=品目",
+                                                 "[形状]=寸法",
+                                                 "[数量]=数",
+                                                 "[単位]=単",
+                                                 "[単価]=価格",
+                                                 "[金額]=小計",
+                                                 "[納品書]=御納品書",
+                                                 "[請求書]=御請求書",
+                                                 "[受領書]=受領証",
+                                                 "[伝票控]=控",
+                                                 "[注文書]=注文書",
+                                                 "[見積依頼書]=見積依頼",
+                                                 "[振込先]=三井住友銀行 新宿支店",
+                                                 "[口座番号]=普通 1234567",
+                                                 "[名義]=テストショウカイ",
+                                                 "[振込先2]=ゆうちょ銀行",
+                                                 "[口座番号2]=00120-1-234",
+                                                 "[名義2]=テストタロウ",
+                                                 "[振込先FONT]=ＭＳ Ｐ明朝",
+                                                 "[固定文字ﾌｫﾝﾄFONT]=ＭＳ Ｐゴシック",
+                                                 "[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]=ＭＳ 明朝",
+                                                 "[ﾃﾞｰﾀ文字ﾌｫﾝﾄSIZE]=9",
+                                                 "[ﾃﾞｰﾀ数値ﾌｫﾝﾄFONT]=ＭＳ Ｐ明朝",
+                                                 "[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]=10",
+                                                 "[顧客名SIZE]=12",
+                                                 "[DATA色]=4210752",
+                                                 "[請求書色]=255",
+                                                 "[納品書色]=65280",
+                                                 "[受領書色]=x",
+                                                 "[枠太さ]=5",
+                                                 "[角丸]=12",
+                                                 "[住所枠窓付き封筒用]=1",
+                                                 "[住所枠x位置]=3",
+                                                 "[住所枠y位置]=2",
+                                                 "[住所文字y位置]=-1",
+                                                 "[年号印刷]=1",
+                                                 "[かっこ]=1",
+                                                 "[内税表示]=1",
+                                                 "[パンチ穴線]=1",
+                                                 "[パンチ穴位置]=1.5",
+                                                 "[パンチ穴位置2]=-2.5"});
     SlipHeader &h = job.header;
     h.NAME1 = QStringLiteral("株式会社サンプル");
     h.NAME2 = QStringLiteral("経理部");
@@ -215,8 +253,7 @@ void PrintTo(const GoldenCase &c, std::ostream *out)
 }
 
 class LayoutGolden : public ::testing::TestWithParam<GoldenCase>
-{
-};
+{};
 
 TEST_P(LayoutGolden, RecordedOperationsMatchTheGoldenFile)
 {

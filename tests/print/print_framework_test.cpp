@@ -187,9 +187,9 @@ TEST(PrintFramework, ScalesAndOffsetsFromSettings)
     const LayoutScale a5 = layoutScale(4961, 3496, true);
     EXPECT_FLOAT_EQ(a4.V, 7016.0f / 4066.0f);
     EXPECT_FLOAT_EQ(a5.V, 3496.0f / 2033.0f);
-    EXPECT_EQ(wholeMmOffset(QStringLiteral("[5/7xBase]="), a4.H), int(3 * 14 * a4.H));
-    EXPECT_EQ(decimalMmOffset(QStringLiteral("[切取位置]="), a4.V), int(-1.5 * 14 * a4.V));
-    EXPECT_EQ(decimalMmOffset(QStringLiteral("[パンチ穴位置]="), a4.V), 0);
+    EXPECT_EQ(wholeMmOffset(PrintIni::slipBaseX, a4.H), int(3 * 14 * a4.H));
+    EXPECT_EQ(decimalMmOffset(PrintIni::cutPosition, a4.V), int(-1.5 * 14 * a4.V));
+    EXPECT_EQ(decimalMmOffset(PrintIni::punchPosition1, a4.V), 0);
     EXPECT_EQ(readFrameSettings().corner, 30);
     EXPECT_EQ(readFrameSettings().width, 8);
     const Placement place{a4, 10, 20};

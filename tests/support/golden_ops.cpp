@@ -49,9 +49,8 @@ QByteArray goldenOpsText(const QJsonArray &pages)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return ::testing::AssertionFailure()
-               << "no golden file " << path.toStdString()
-               << " (run with MIRAVO_UPDATE_GOLDEN=1 to write it)";
+        return ::testing::AssertionFailure() << "no golden file " << path.toStdString()
+                                             << " (run with MIRAVO_UPDATE_GOLDEN=1 to write it)";
     const QByteArray golden = file.readAll();
     if (golden == text)
         return ::testing::AssertionSuccess();

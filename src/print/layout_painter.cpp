@@ -1,0 +1,166 @@
+#include "layout_painter.h"
+
+#include <cmath>
+
+LayoutScale layoutScale(int pageWidth, int pageHeight, bool a5Mode)
+{
+    LayoutScale scale;
+    scale.H = float(pageWidth) / float(layoutUnitsAcross);
+    scale.V = float(pageHeight) / float(a5Mode ? layoutUnitsDownA5 : layoutUnitsDown);
+    return scale;
+}
+
+int Placement::x(double units) const
+{
+    return int(std::trunc(units * double(scale.H) + xo));
+}
+
+int Placement::y(double units) const
+{
+    return int(std::trunc(units * double(scale.V) + yo));
+}
+
+int wholeMmOffset(const PrintIni::IntegerKey &key, float scale)
+{
+    return int(std::trunc(key.value() * 14.0 * double(scale)));
+}
+
+int decimalMmOffset(const PrintIni::NumberKey &key, float scale)
+{
+    return int(std::trunc(key.decimal() * 14.0 * double(scale)));
+}
+
+FrameSettings readFrameSettings()
+{
+    FrameSettings frame;
+    frame.corner = PrintIni::cornerSize.value();
+    frame.width = PrintIni::frameWidth.value();
+    return frame;
+}
+
+QString fixedFontFace()
+{
+    const QString face = PrintIni::fixedFont.face();
+    return face.isEmpty() ? QStringLiteral("ＭＳ ゴシック") : face;
+}
+
+void applyFontKey(PrintCanvas &canvas, const PrintIni::FontKey &fontKey)
+{
+    const QString face = fontKey.face();
+    if (!face.isEmpty())
+        canvas.setFontFace(face);
+}
+
+void useFixedFont(PrintCanvas &canvas, int points)
+{
+    canvas.setFontFace(fixedFontFace());
+    canvas.setFontBold(false);
+    canvas.setFontPoints(points);
+}
+
+QColor dataColor()
+{
+    return PrintIni::dataColour.value();
+}
+
+int shrinkToFit(PrintCanvas &canvas, const QString &text, int width)
+{
+    while (canvas.textWidth(text) > width && canvas.font().points > 2)
+        canvas.setFontPoints(canvas.font().points - 1);
+    return canvas.font().points;
+}
+
+std::pair<QString, QString> splitTwoLines(const PrintCanvas &canvas, const QString &text, int width)
+{
+    qsizetype count = 0;
+    while (count < text.size() && canvas.textWidth(text.left(count + 1)) <= width)
+        ++count;
+    return {text.left(count), text.mid(count, 100)};
+}
+
+LayoutPainter::LayoutPainter(PrintCanvas &canvas, const Placement &place,
+                             const FrameSettings &frame, const QColor &kindColor)
+    : m_canvas(canvas)
+    , m_place(place)
+    , m_frame(frame)
+    , m_kindColor(kindColor)
+{}
+
+void LayoutPainter::useKindPen(int width)
+{
+    m_canvas.setPen({m_kindColor, width, CanvasPenStyle::Solid});
+}
+
+void LayoutPainter::useDottedPen(const QColor &color)
+{
+    m_canvas.setPen({color, 1, CanvasPenStyle::Dotted});
+}
+
+void LayoutPainter::text(double x, double y, const QString &text)
+{
+    m_canvas.textOut(this->x(x), this->y(y), text);
+}
+
+void LayoutPainter::line(double x1, double y1, double x2, double y2)
+{
+    m_canvas.moveTo(x(x1), y(y1));
+    m_canvas.lineTo(x(x2), y(y2));
+}
+
+void LayoutPainter::frameBox(double x1, double y1, double x2, double y2)
+{
+    m_canvas.roundRect(x(x1), y(y1), x(x2), y(y2), m_frame.corner, m_frame.corner);
+}
+
+void LayoutPainter::useKindFont(int points)
+{
+    m_canvas.setFontColor(m_kindColor);
+    useFixedFont(m_canvas, points);
+}
+
+void LayoutPainter::useDataTextFont()
+{
+    applyFontKey(m_canvas, PrintIni::dataTextFont);
+    m_canvas.setFontBold(false);
+    m_canvas.setFontPoints(PrintIni::dataTextSize.value());
+    m_canvas.setFontColor(dataColor());
+}
+
+void LayoutPainter::useNumberFont()
+{
+    applyFontKey(m_canvas, PrintIni::dataNumberFont);
+    m_canvas.setFontBold(false);
+    m_canvas.setFontPoints(PrintIni::dataNumberSize.value());
+    m_canvas.setFontColor(dataColor());
+}
+
+int LayoutPainter::centredY(int bandTop, int h, int bandHeight) const
+{
+    return bandTop + int(std::trunc(std::trunc((bandHeight * V() - h) / 2) / V()));
+}
+
+void LayoutPainter::centreText(int left, int right, int y, const QString &text)
+{
+    const int w = m_canvas.textWidth(text);
+    m_canvas.textOut(left + (right - left - w) / 2, y, text);
+}
+
+void LayoutPainter::rightAligned(double rightEdge, int y, const QString &text)
+{
+    if (!text.isEmpty())
+        m_canvas.textOut(x(rightEdge) - m_canvas.textWidth(text), y, text);
+}
+
+void LayoutPainter::drawFitted(const QString &text, int x, const RowBand &band, int width,
+                               int minimum)
+{
+    const int fitted = shrinkToFit(m_canvas, text, width);
+    if (minimum <= 0 || fitted >= minimum) {
+        m_canvas.textOut(x, y(centredY(band, m_canvas.textHeight(text))), text);
+        return;
+    }
+    m_canvas.setFontPoints(minimum);
+    const auto [first, second] = splitTwoLines(m_canvas, text, width);
+    m_canvas.textOut(x, y(band.top + band.firstLine), first);
+    m_canvas.textOut(x, y(band.top + band.secondLine), second);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "layout_painter.h"
+#include "print_framework.h"
+#include "slip_print_job.h"
+
+// The item table of the slip layouts (Parts 7.2 and 7.3): its frame, row and column lines,
+// the column titles in the header band and the item rows, which build the page sums.
+// Positions are layout units of the image's painter.
+
+struct ItemTableGeometry
+{
+    int top = 830;         // the frame's top; the header band is the 120 units below it
+    int bottom = 1550;     // the frame's bottom, where the column lines end
+    int rows = 5;          // rows per image
+    int rowPitch = 120;    // the height of a row band
+    int minimumPoints = 8; // item names and shapes shrink to this size, then split in two
+    int firstLine = 15;    // the two lines of a split text, from the band's top
+    int secondLine = 65;
+};
+
+// The shape-and-size column of "[形状幅]=": its device width SHW (0: not shown) and the
+// right edge of the item-name column in layout units.
+struct ShapeColumn
+{
+    int SHW = 0;
+    int nameRight = 1600;
+};
+ShapeColumn readShapeColumn(float H);
+
+class SlipItemTable
+{
+public:
+    SlipItemTable(LayoutPainter &painter, const SlipPrintJob &job, int kind,
+                  const ItemTableGeometry &geometry, const ShapeColumn &shape);
+
+    // The frame in the kind colour, the row lines (the first with the frame width, the
+    // others 2 pixels; on kind 3 they stop at the stamp column), the dotted shape-column
+    // line and the column lines.
+    void drawLines();
+    void drawColumnTitles();
+    // The rows from firstRow on, as many as the table has and the grid holds; returns the
+    // sums of the amounts printed.
+    PageSums drawRows(int firstRow);
+
+    // The totals strip under the table of the 7-, 24- and 36-row slips: its boxes and the
+    // labels written as two characters one above the other ("内"/"税" for the tax when
+    // inclusiveLabel), then the values of the totals box in one line.
+    void drawTotalsStrip(bool inclusiveLabel);
+    void drawTotalsStripValues(const TotalsBox &values);
+
+private:
+    // Tax-exempt slips print one total on every kind but 6.
+    bool exemptTotals() const;
+    void stackedLabel(int x, const QString &top, const QString &bottom);
+    int headerBottom() const { return m_geometry.top + 120; }
+    void drawItemName(const QString &cellText, const QString &shape, const RowBand &band);
+
+    LayoutPainter &m_p;
+    const SlipPrintJob &m_job;
+    int m_kind;
+    ItemTableGeometry m_geometry;
+    ShapeColumn m_shape;
+};

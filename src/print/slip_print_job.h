@@ -1,0 +1,20 @@
+#pragma once
+
+#include "print_framework.h"
+
+#include <QImage>
+
+class StringGrid;
+
+// A slip as the print commands hand it to a layout: the header fields and options of the
+// main window, its item grid and the program-wide values printing needs.
+struct SlipPrintJob
+{
+    SlipHeader header; // a layout run in A5 mode ticks header.A5; copy it back to the window
+    const StringGrid *items = nullptr;
+    int lastUsedRow = 0; // from lastUsedRow(); the commands fill it in
+    QImage logo;
+    SlipKindCaptions captions;
+    int roundingMode = 0;   // "[端数処理]="
+    bool zeroPrint = false; // "[ゼロ印字]="
+};
