@@ -1,7 +1,7 @@
 #pragma once
 
 #include "layout.h"
-#include "slip_print_job.h"
+#include "print_job.h"
 
 #include <memory>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "layout_painter.h"
 #include "print_framework.h"
-#include "slip_print_job.h"
+#include "print_job.h"
 
 // The item table of the slip layouts (Parts 7.2 and 7.3): its frame, row and column lines,
 // the column titles in the header band and the item rows, which build the page sums.

@@ -2,7 +2,7 @@
 
 #include "layout_registry.h"
 #include "print_framework.h"
-#include "slip_print_job.h"
+#include "print_job.h"
 
 // The slip print commands and the slip layouts by their names. The layouts themselves are
 // Layout classes run by the layout runner (layout.h, layout_runner.h); these functions make
