@@ -405,6 +405,7 @@ TEST_F(MainWindowTest, ShortcutsRunTheirCommandsOnlyWhileTheWindowShows)
     auto window = showWindow();
     window->NAME1->setText("山田");
     window->ADD1->setFocus();
+    prompter.answers << false;
     QTest::keyClick(window->ADD1, Qt::Key_6, Qt::ControlModifier);
     EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
     EXPECT_EQ(window->NAME1->text(), "山田");
@@ -421,6 +422,7 @@ TEST_F(MainWindowTest, AFunctionKeyMovesBetweenLabels)
     window->MENU_ITEM(6, 3); // then on "6 白紙"
     EXPECT_EQ(window->commandLabels.at(5)->toolTip(), "F-3");
     prompter.log.clear();
+    prompter.answers << false;
     QTest::keyClick(window->NAME1, Qt::Key_F3);
     EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
 }

@@ -371,6 +371,7 @@ TEST_F(SlipCommands, WhitePaperAsksThenBlanksKeepingHonorificTaxModeAndKinds)
     items.setRowCount(51);
     items.setCell(3, 50, "1");
 
+    answer({false});
     EXPECT_FALSE(whitePaperCommand(header, items, state, hooks));
     EXPECT_EQ(prompts.log, QStringList{"question: 白紙に戻します。"});
     EXPECT_EQ(header.NAME1, "山田商店");
