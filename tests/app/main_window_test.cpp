@@ -65,9 +65,9 @@ TEST_F(MainWindowTest, StartsWithDesignValuesInAnEmptyProgramDirectory)
     EXPECT_EQ(window.NOUHIN->text(), "納品書");
     EXPECT_EQ(window.HATYUU->text(), "発注書");
     EXPECT_EQ(window.IRAI->text(), "見積依頼書");
-    EXPECT_EQ(int(window.calc.settings.rounding), 0);
-    EXPECT_FALSE(window.calc.settings.profitRate);
-    EXPECT_FALSE(window.calc.settings.zeroPrint);
+    EXPECT_EQ(int(window.slip.calc.settings.rounding), 0);
+    EXPECT_FALSE(window.slip.calc.settings.profitRate);
+    EXPECT_FALSE(window.slip.calc.settings.zeroPrint);
     EXPECT_TRUE(window.Bangou->text().isEmpty());
     EXPECT_EQ(window.DTP1->dateTime(), kNow);
     EXPECT_EQ(window.KEISYOU->count(), 3);
@@ -99,9 +99,9 @@ TEST_F(MainWindowTest, TakesTitlesCaptionsAndModesFromPrintIni)
     EXPECT_EQ(titles(window), expected);
     EXPECT_EQ(window.NOUHIN->text(), "納品伝票");
     EXPECT_EQ(window.SEIKYUU->text(), "請求書");
-    EXPECT_EQ(int(window.calc.settings.rounding), 2);
-    EXPECT_TRUE(window.calc.settings.profitRate);
-    EXPECT_TRUE(window.calc.settings.zeroPrint);
+    EXPECT_EQ(int(window.slip.calc.settings.rounding), 2);
+    EXPECT_TRUE(window.slip.calc.settings.profitRate);
+    EXPECT_TRUE(window.slip.calc.settings.zeroPrint);
 }
 
 TEST_F(MainWindowTest, RoundingModeReadsOnlyOneAndTwo)
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, RoundingModeReadsOnlyOneAndTwo)
     for (const auto &[value, mode] : cases) {
         dir.writeLines("PRINT.INI", {QStringLiteral("[端数処理]=") + value});
         TMIRAVO window;
-        EXPECT_EQ(int(window.calc.settings.rounding), mode) << value;
+        EXPECT_EQ(int(window.slip.calc.settings.rounding), mode) << value;
     }
 }
 
@@ -206,11 +206,11 @@ TEST_F(MainWindowTest, EndhanteiFindsTheLastUsedRow)
 {
     TMIRAVO window;
     EXPECT_FALSE(window.ENDHANTEI());
-    EXPECT_EQ(window.lastUsedRow, 0);
+    EXPECT_EQ(window.slip.lastUsedRow(), 0);
     window.SG1Cells->setCell(11, 7, "5.0");
     window.SG1Cells->setCell(2, 3, "品");
     EXPECT_TRUE(window.ENDHANTEI());
-    EXPECT_EQ(window.lastUsedRow, 7);
+    EXPECT_EQ(window.slip.lastUsedRow(), 7);
 }
 
 TEST_F(MainWindowTest, ExitWithAnEmptySlipAsksOnce)
