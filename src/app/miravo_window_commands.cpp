@@ -23,7 +23,11 @@
 
 void TMIRAVO::Keisan()
 {
-    const KeisanResult result = calc.Keisan(*SG1Cells, taxMode(), GridCell{SG1->col(), SG1->row()});
+    showCalculation(slip.recalculate(GridCell{SG1->col(), SG1->row()}));
+}
+
+void TMIRAVO::showCalculation(const KeisanResult &result)
+{
     TOTALKIN->setText(result.TOTALKIN);
     // An amount beyond the money range also empties what the number editor holds.
     if (result.clearNumberEditor && NumP->isVisible())

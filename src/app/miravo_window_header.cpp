@@ -1,5 +1,4 @@
-// Behaviour of the header fields: keyboard order, focus colour, the file title and the
-// slip's header as a value.
+// Behaviour of the header fields: keyboard order, focus colour and the file title.
 #include "miravo_window.h"
 
 #include "common/sjis.h"
@@ -164,43 +163,6 @@ TaxMode TMIRAVO::taxMode() const
 void TMIRAVO::setTaxMode(TaxMode mode)
 {
     taxModeGroup->button(static_cast<int>(mode))->setChecked(true);
-}
-
-SlipHeader TMIRAVO::slipHeader() const
-{
-    SlipHeader header;
-    header.NAME1 = NAME1->text();
-    header.NAME2 = NAME2->text();
-    header.Tel = Tel->text();
-    header.KEISYOU = KEISYOU->currentText();
-    header.YUBIN = YUBIN->text();
-    header.ADD1 = ADD1->text();
-    header.ADD_2 = ADD_2->text();
-    header.DTP1 = DTP1->dateTime();
-    header.Bangou = Bangou->text();
-    header.TITLE = TITLE->text();
-    header.Tanto = Tanto->currentText();
-    header.taxMode = taxMode();
-    header.NOUHIN = NOUHIN->isChecked();
-    header.SEIKYUU = SEIKYUU->isChecked();
-    header.JURYOU = JURYOU->isChecked();
-    header.HIKAE = HIKAE->isChecked();
-    header.HATYUU = HATYUU->isChecked();
-    header.IRAI = IRAI->isChecked();
-    header.A5 = A5->isChecked();
-    header.DATE_CHECK = DATE_CHECK->isChecked();
-    header.Sunpou = Sunpou->isChecked();
-    header.PRN_S = PRN_SGroup->checkedId();
-    header.MUKI = MUKI->checkedId();
-    header.KAKERITU = KAKERITU->text();
-    header.MARUME = MARUME->text();
-    header.Add = Add->text();
-    header.Add2 = Add2->text();
-    header.Nouki = Nouki->currentText();
-    header.Basyo = Basyo->currentText();
-    header.Kigen = Kigen->currentText();
-    header.NameX = NameX->currentText();
-    return header;
 }
 
 void TMIRAVO::SpeedButton3Click()

@@ -352,7 +352,7 @@ void TMIRAVO::buildFormattingButtons()
 
 void TMIRAVO::buildItemGrid()
 {
-    SG1Cells = new StringGrid(12, 31, this);
+    SG1Cells = &slip.items();
     SG1 = new ItemGridView(SG1Cells, centralWidget());
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->setGeometry(20, 184, 979, 464);

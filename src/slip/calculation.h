@@ -6,8 +6,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class StringGrid;
 
 // Columns of the item grid SG1 (column 0 holds the row numbers).
@@ -48,6 +46,23 @@ struct SlipTotals
     Money cost;    // column 10 of every row
 };
 
+// The sums of column 9 and 10 as the item grid holds them now, without recalculating its
+// rows. Rows whose values would break the money range are left out, as the recalculation
+// leaves them out.
+SlipTotals itemTotals(const StringGrid &items);
+
+// The consumption tax of a slip in whole yen: the inclusive tax of the taxable total on an
+// inclusive slip, its exclusive tax by the rounding mode on an exclusive one, 0 when exempt.
+qint64 consumptionTax(const SlipTotals &totals, TaxMode taxMode, RoundingMode rounding);
+
+// The totals-by-classification grid, refreshed after every recalculation while it is shown.
+class ClassificationTotalsView
+{
+public:
+    virtual ~ClassificationTotalsView() = default;
+    virtual void refreshClassificationTotals(const SlipTotals &totals) = 0;
+};
+
 // The grid cell being edited when the recalculation runs; column -1 when none.
 struct GridCell
 {
@@ -82,9 +97,8 @@ class Calculation
 public:
     CalcSettings settings;
     SlipTotals totals;
-    // Refreshes the totals-by-classification grid; the window sets it and skips the refresh
-    // while that grid is hidden.
-    std::function<void()> refreshClassificationTotals;
+    // The totals-by-classification grid, once the window has one; none until then.
+    ClassificationTotalsView *classificationTotals = nullptr;
 
     // Recalculates every item row of SG1 (rows 1 to the last) and the totals. current is the
     // cell being edited: it is emptied when an amount overflows and it is a quantity or
@@ -97,7 +111,6 @@ private:
     QString lineAmount(StringGrid &grid, int row, int priceColumn, GridCell current,
                        KeisanResult &result) const;
     QString rowRate(const QString &amount, const QString &cost, bool onNetAmount) const;
-    bool addToTotals(const StringGrid &grid, int row);
     void fillTexts(TaxMode taxMode, KeisanResult &result) const;
     QString overallRateText(TaxMode taxMode, qint64 inclusiveTaxOfTaxable) const;
 };
