@@ -1,10 +1,10 @@
 #pragma once
 
 #include "files/slip_commands.h"
+#include "main_menu.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
 #include "files/slip_folder.h"
-#include "settings/main_menu.h"
 #include "settings/screen_settings.h"
 #include "slip/calculation.h"
 #include "slip/slip_header.h"
@@ -17,6 +17,8 @@
 #include <memory>
 
 class ChoiceListBox;
+class CommandActions;
+class FormKeyFilter;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
@@ -49,6 +51,10 @@ public:
     // slip file is opened at start-up.
     explicit TMIRAVO(const QStringList &arguments = {}, QWidget *parent = nullptr);
     ~TMIRAVO() override;
+
+    // --- Commands -----------------------------------------------------------------------
+    // One action per main-menu item; the toolbar, the command strip and the keys trigger them.
+    CommandActions *commands = nullptr;
 
     // --- Toolbar ------------------------------------------------------------------------
     QToolBar *ToolBar1 = nullptr;
@@ -194,8 +200,6 @@ public:
     // Recalculates the slip and shows the totals.
     void Keisan();
 
-    // Runs a command of the main menu, the command strip or a function key.
-    void runCommand(MenuCommand command);
     // The function-key menu of command label 1..12 chose key 0..12 (0: none).
     void MENU_ITEM(int label, int key);
 
@@ -255,9 +259,12 @@ private:
     void applyScreenSettings();
     ScreenSettings collectScreenSettings() const;
     RememberedChoices collectRememberedChoices() const;
-    bool handleShortcut(QKeyEvent *event);
+    void buildCommands();
+    // Whether the print layout choice (PRN_S 0..3) has a layout to print with.
+    static bool slipLayoutAvailable(int choice);
+    void bindCommandLabel(int position);
     void showFunctionKeyMenu(int label);
-    bool handleCommandLabel(QLabel *label, QEvent *event);
+    void focusCommand();
     void watchHeaderField(QWidget *field);
 
     // Start-up steps, in their order.
@@ -295,7 +302,6 @@ private:
     void printSlipNow();
     void openPreviewWindow();
     void exportPreviewPages(TPREV &window, PageExportFormat format);
-    void buildPrintCommands();
     void buildSlipNumberMenu();
 
     QStringList m_arguments;
@@ -303,4 +309,5 @@ private:
     PrinterDevice *m_printer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
+    std::unique_ptr<FormKeyFilter> m_formKeys;
 };
