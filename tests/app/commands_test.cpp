@@ -13,7 +13,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -240,4 +242,29 @@ TEST_F(CommandsTest, EscapeSetsTheSearchCancelFlag)
     window->ADD1->setFocus();
     QTest::keyClick(window->ADD1, Qt::Key_Escape);
     EXPECT_TRUE(window->searchCancelled);
+}
+
+TEST_F(CommandsTest, TheRightButtonOnALabelAssignsAFunctionKeyFromItsMenu)
+{
+    bool chosen = false;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction *> entries = menu->actions();
+        ASSERT_EQ(entries.size(), 13); // F1 .. F12, 設定しない
+        EXPECT_EQ(entries.last()->text(), "設定しない");
+        entries.at(10)->trigger(); // F11
+        menu->close();
+        chosen = true;
+    });
+    QTest::mouseClick(label(2), Qt::RightButton);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(label(2)->toolTip(), "F-11");
+    EXPECT_EQ(prompter.beeps(), 1);
+    EXPECT_FALSE(window->Panel1->isVisible()); // the right button runs no command
+    // The offscreen desktop does not hand the activation back after a popup by itself.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->NAME1, Qt::Key_F11);
+    EXPECT_TRUE(window->Panel1->isVisible());
 }
