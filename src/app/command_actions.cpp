@@ -70,6 +70,16 @@ void CommandActions::setHandler(MenuCommand command, std::function<void()> handl
     }
 }
 
+QAction *CommandActions::addToolbarCommand(const QString &name, std::function<void()> handler)
+{
+    auto *action = new QAction(name, this);
+    action->setObjectName(name);
+    action->setEnabled(bool(handler));
+    if (handler)
+        connect(action, &QAction::triggered, this, [handler] { handler(); });
+    return action;
+}
+
 void CommandActions::applyKeys(const MainMenuKeys &keys)
 {
     for (int index = 0; index < MainMenu::itemCount; ++index) {

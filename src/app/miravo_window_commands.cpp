@@ -99,9 +99,9 @@ void TMIRAVO::buildCommands()
         {SpeedButton19, nullptr}, // 検索
     };
     for (const auto &[button, handler] : toolbarOnly) {
-        button->setEnabled(bool(handler));
-        if (handler)
-            connect(button, &QToolButton::clicked, this, handler);
+        QAction *action = commands->addToolbarCommand(button->objectName(), handler);
+        CommandActions::followEnabled(button, action);
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
     }
 
     for (int position = 1; position <= MainMenu::labelCount; ++position)
