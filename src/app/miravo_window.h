@@ -2,10 +2,10 @@
 
 #include "files/slip_commands.h"
 #include "preview/preview_commands.h"
+#include "main_menu.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
 #include "files/slip_folder.h"
-#include "settings/main_menu.h"
 #include "settings/screen_settings.h"
 #include "slip/calculation.h"
 #include "slip/slip.h"
@@ -19,6 +19,8 @@
 #include <memory>
 
 class ChoiceListBox;
+class CommandActions;
+class FormKeyFilter;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
@@ -52,6 +54,10 @@ public:
     // slip file is opened at start-up.
     explicit TMIRAVO(const QStringList &arguments = {}, QWidget *parent = nullptr);
     ~TMIRAVO() override;
+
+    // --- Commands -----------------------------------------------------------------------
+    // One action per main-menu item; the toolbar, the command strip and the keys trigger them.
+    CommandActions *commands = nullptr;
 
     // --- Toolbar ------------------------------------------------------------------------
     QToolBar *ToolBar1 = nullptr;
@@ -193,8 +199,6 @@ public:
     // Recalculates the slip and shows the totals.
     void Keisan();
 
-    // Runs a command of the main menu, the command strip or a function key.
-    void runCommand(MenuCommand command);
     // The function-key menu of command label 1..12 chose key 0..12 (0: none).
     void MENU_ITEM(int label, int key);
 
@@ -283,9 +287,12 @@ private:
     void applyScreenSettings();
     ScreenSettings collectScreenSettings() const;
     RememberedChoices collectRememberedChoices() const;
-    bool handleShortcut(QKeyEvent *event);
+    void buildCommands();
+    // Whether the print layout choice (PRN_S 0..3) has a layout to print with.
+    static bool slipLayoutAvailable(int choice);
+    void bindCommandLabel(int position);
     void showFunctionKeyMenu(int label);
-    bool handleCommandLabel(QLabel *label, QEvent *event);
+    void focusCommand();
     void watchHeaderField(QWidget *field);
 
     // Start-up steps, in their order.
@@ -321,7 +328,6 @@ private:
     SlipPrintJob printJob();
     void printSlipNow();
     void exportPreviewPages(TPREV &window, PageExportFormat format);
-    void buildPrintCommands();
     void buildSlipNumberMenu();
 
     SlipBinding *m_binding = nullptr;
@@ -330,4 +336,5 @@ private:
     PrinterDevice *m_printer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
+    std::unique_ptr<FormKeyFilter> m_formKeys;
 };

@@ -9,12 +9,10 @@
 #include "slip/string_grid.h"
 
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -35,20 +33,9 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
     if (!widget)
         return QMainWindow::eventFilter(watched, event);
 
+    // Only the header fields are watched here, for their focus; keys reach handleFormKey
+    // through the window's key filter.
     switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-        if (widget == Path)
-            SpeedButton3Click();
-        if (auto *label = qobject_cast<QLabel *>(widget);
-            label && commandLabels.contains(label) && handleCommandLabel(label, event))
-            return true;
-        break;
-    case QEvent::KeyPress:
-        // The window sees every key of its controls before they do.
-        if (widget == QApplication::focusWidget() && widget->window() == this &&
-            handleFormKey(widget, static_cast<QKeyEvent *>(event)))
-            return true;
-        break;
     case QEvent::FocusIn:
         if (widget == TITLE)
             fillTitleFromName();
@@ -74,8 +61,6 @@ bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
     // Escape asks a running search to stop, then goes on to the control as usual.
     if (event->key() == Qt::Key_Escape)
         searchCancelled = true;
-    if (handleShortcut(event))
-        return true;
     // Home and End take the focus to the item grid from anywhere in the window.
     if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
         jumpInItemGrid(event->key() == Qt::Key_Home);

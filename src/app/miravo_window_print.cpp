@@ -155,11 +155,3 @@ void TMIRAVO::exportPreviewPages(TPREV &window, PageExportFormat format)
     request.fileTitle = TITLE->text();
     ::exportPreviewPages(request, PP1, window);
 }
-
-void TMIRAVO::buildPrintCommands()
-{
-    connect(SpeedButton6, &QToolButton::clicked, this, &TMIRAVO::SpeedButton6Click);
-    connect(SpeedButton30, &QToolButton::clicked, this, &TMIRAVO::SpeedButton30Click);
-    SpeedButton6->setEnabled(true);
-    SpeedButton30->setEnabled(true);
-}

@@ -131,18 +131,5 @@ void TMIRAVO::buildSlipNumberMenu()
         PopupMenu8.exec(Bangou->mapToGlobal(at));
     });
 
-    connect(SpeedButton5, &QToolButton::clicked, this, &TMIRAVO::SpeedButton5Click);
-    connect(SpeedButton11, &QToolButton::clicked, this, &TMIRAVO::SpeedButton11Click);
-    const std::pair<QToolButton *, SlipFolder::Page> paging[] = {
-        {SpeedButton7, SlipFolder::Page::First},
-        {SpeedButton8, SlipFolder::Page::Previous},
-        {SpeedButton9, SlipFolder::Page::Next},
-        {SpeedButton10, SlipFolder::Page::Last},
-    };
-    for (const auto &[button, page] : paging)
-        connect(button, &QToolButton::clicked, this, [this, page] { pageThroughSlips(page); });
-    for (QToolButton *button :
-         {SpeedButton5, SpeedButton11, SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10})
-        button->setEnabled(true);
     connect(Panel1, &FileBrowserPanel::fileActivated, this, &TMIRAVO::FileListBox1DblClick);
 }

@@ -2,6 +2,7 @@
 #include "miravo_window.h"
 
 #include "app_exception.h"
+#include "form_key_filter.h"
 #include "common/clock.h"
 #include "common/japanese.h"
 #include "common/miravo_error.h"
@@ -33,7 +34,10 @@ TMIRAVO::TMIRAVO(const QStringList &arguments, QWidget *parent)
 {
     buildWindow();
     bindSlip();
-    qApp->installEventFilter(this);
+    // The window sees every key of its controls before they do: Enter as Tab, Home and End,
+    // Escape. The commands' keys are the actions' shortcuts.
+    m_formKeys = std::make_unique<FormKeyFilter>(
+        this, [this](QWidget *target, QKeyEvent *event) { return handleFormKey(target, event); });
     FormCreate();
 }
 
@@ -48,7 +52,7 @@ void TMIRAVO::bindSlip()
 
 TMIRAVO::~TMIRAVO()
 {
-    qApp->removeEventFilter(this);
+    m_formKeys.reset();
     FormDestroy();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/display_colours.h"
-#include "settings/main_menu.h"
+#include "settings/main_menu_keys.h"
 #include "slip/slip_header.h"
 
 #include <QString>
