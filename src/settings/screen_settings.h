@@ -2,7 +2,7 @@
 
 #include "settings/display_colours.h"
 #include "settings/main_menu_keys.h"
-#include "slip/slip_header.h"
+#include "common/tax_mode.h"
 
 #include <QString>
 
