@@ -8,6 +8,7 @@
 #include "files/slip_folder.h"
 #include "settings/screen_settings.h"
 #include "slip/calculation.h"
+#include "slip/item_grid_host.h"
 #include "slip/slip.h"
 #include "slip/slip_header.h"
 
@@ -46,7 +47,7 @@ class StringGrid;
 
 // The main window: the slip being typed is shown in these controls, bound to the slip
 // document both ways. Other parts of the program read and change them by their names.
-class TMIRAVO : public QMainWindow, public SlipWindow, public PreviewHost
+class TMIRAVO : public QMainWindow, public SlipWindow, public PreviewHost, public ItemGridHost
 {
     Q_OBJECT
 public:
@@ -257,6 +258,11 @@ public:
     void previewStatement(bool formNo2) override;
     void previewSlip() override;
     void openPreviewWindow() override;
+
+    // What the item grid's editors ask of the window; recalculate() above serves them too.
+    bool sizeColumnShown() const override;
+    bool returnToPartsCatalogue() override;
+    bool otherGridHasFocus() const override;
 
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();

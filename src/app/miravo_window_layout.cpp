@@ -364,7 +364,7 @@ void TMIRAVO::buildItemGrid()
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->setGeometry(20, 184, 979, 464);
 
-    cellEditors = new ItemCellEditors(SG1);
+    cellEditors = new ItemCellEditors(SG1, *this);
     EditP = cellEditors->EditP;
     Edit1 = cellEditors->Edit1;
     NumP = cellEditors->NumP;
@@ -372,8 +372,23 @@ void TMIRAVO::buildItemGrid()
     // The editors move through the grid with Enter themselves.
     Edit1->setProperty("ownsEnterKey", true);
     NumEdit1->setProperty("ownsEnterKey", true);
-    cellEditors->recalculate = [this] { Keisan(); };
-    cellEditors->sizeColumnShown = [this] { return Sunpou->isChecked(); };
+}
+
+bool TMIRAVO::sizeColumnShown() const
+{
+    return Sunpou->isChecked();
+}
+
+bool TMIRAVO::returnToPartsCatalogue()
+{
+    // There is no parts catalogue yet; the item grid keeps the focus.
+    return false;
+}
+
+bool TMIRAVO::otherGridHasFocus() const
+{
+    // No other grid takes the wheel yet.
+    return false;
 }
 
 void TMIRAVO::buildCommandStrip()

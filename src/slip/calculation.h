@@ -1,5 +1,6 @@
 #pragma once
 
+#include "slip/item_columns.h"
 #include "slip/money.h"
 #include "slip/slip_arithmetic.h"
 #include "slip/slip_header.h"
@@ -7,20 +8,6 @@
 #include <QString>
 
 class StringGrid;
-
-// Columns of the item grid SG1 (column 0 holds the row numbers).
-namespace ItemColumn {
-constexpr int name = 2;
-constexpr int exemptMark = 3;
-constexpr int shape = 4;
-constexpr int quantity = 5;
-constexpr int unit = 6;
-constexpr int unitPrice = 7;
-constexpr int costPrice = 8;
-constexpr int amount = 9;
-constexpr int costAmount = 10;
-constexpr int rate = 11;
-} // namespace ItemColumn
 
 // The program-wide calculation settings, read from PRINT.INI at start-up and again whenever
 // the print settings dialog closes.
