@@ -1,12 +1,15 @@
 #pragma once
 
 #include "files/slip_commands.h"
+#include "preview/preview_commands.h"
+#include "main_menu.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
 #include "files/slip_folder.h"
-#include "settings/main_menu.h"
 #include "settings/screen_settings.h"
 #include "slip/calculation.h"
+#include "slip/item_grid_host.h"
+#include "slip/slip.h"
 #include "slip/slip_header.h"
 
 #include <QButtonGroup>
@@ -17,6 +20,8 @@
 #include <memory>
 
 class ChoiceListBox;
+class CommandActions;
+class FormKeyFilter;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
@@ -37,11 +42,12 @@ class TPREV;
 enum class PageExportFormat;
 struct SlipPrintJob;
 class QFrame;
+class SlipBinding;
 class StringGrid;
 
-// The main window: the slip being typed is exactly the content of these controls. Other
-// parts of the program read and change them by their names.
-class TMIRAVO : public QMainWindow
+// The main window: the slip being typed is shown in these controls, bound to the slip
+// document both ways. Other parts of the program read and change them by their names.
+class TMIRAVO : public QMainWindow, public SlipWindow, public PreviewHost, public ItemGridHost
 {
     Q_OBJECT
 public:
@@ -49,6 +55,10 @@ public:
     // slip file is opened at start-up.
     explicit TMIRAVO(const QStringList &arguments = {}, QWidget *parent = nullptr);
     ~TMIRAVO() override;
+
+    // --- Commands -----------------------------------------------------------------------
+    // One action per main-menu item; the toolbar, the command strip and the keys trigger them.
+    CommandActions *commands = nullptr;
 
     // --- Toolbar ------------------------------------------------------------------------
     QToolBar *ToolBar1 = nullptr;
@@ -125,7 +135,7 @@ public:
     QToolButton *KAKERITU_IKATU = nullptr; // 掛率一括
 
     // --- Item grid ----------------------------------------------------------------------
-    StringGrid *SG1Cells = nullptr;
+    StringGrid *SG1Cells = nullptr; // the slip's item grid, the model of SG1
     ItemGridView *SG1 = nullptr;
     // The in-cell editors: typing in the grid goes into one of them.
     ItemCellEditors *cellEditors = nullptr;
@@ -148,10 +158,13 @@ public:
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
 
-    // --- Program-wide state -------------------------------------------------------------
-    // Rounding mode, zero-print flag and rate display live in calc.settings; the totals of
-    // the last recalculation in calc.totals.
-    Calculation calc;
+    // --- The slip -----------------------------------------------------------------------
+    // The document the controls show: header, options, items, calculation settings and
+    // totals, the new-number flag, the close-after-save request, statement mode and the
+    // folder saves go to.
+    Slip slip;
+
+    // --- Window state -------------------------------------------------------------------
     // How the user left the window: positions, colours, function keys (SET2.INI).
     ScreenSettings screenSettings;
     // The preview recorder and the state of a print run (the preview-cancelled flag).
@@ -161,12 +174,9 @@ public:
     PrinterDevice &printer();
     void setPrinter(PrinterDevice *device);
 
-    // The new-number flag, the close-after-save request and statement mode.
-    SlipState slipState;
     bool customerEditMode = false;
     QImage logo;
     int browsePosition = -1;
-    int lastUsedRow = 0; // kept by ENDHANTEI for the print commands
     // Set by Escape anywhere in the window; the search over saved slips stops when it sees
     // it and clears it.
     bool searchCancelled = false;
@@ -175,10 +185,6 @@ public:
     // The header fields in the order Enter and Tab walk them, before the item grid.
     QList<QWidget *> headerOrder() const;
 
-    // The slip's header as a value, and back.
-    SlipHeader slipHeader() const;
-    // Writes the fields a blank or an open changes back into the controls.
-    void setSlipHeader(const SlipHeader &header);
     TaxMode taxMode() const;
     void setTaxMode(TaxMode mode);
 
@@ -188,14 +194,12 @@ public:
     void FormDestroy();
     // Writes the lists and settings files; true when every write succeeded.
     bool FormClose();
-    // True when an item row below the title row holds anything; keeps lastUsedRow.
-    bool ENDHANTEI();
+    // True when an item row below the title row holds anything.
+    bool ENDHANTEI() const;
 
     // Recalculates the slip and shows the totals.
     void Keisan();
 
-    // Runs a command of the main menu, the command strip or a function key.
-    void runCommand(MenuCommand command);
     // The function-key menu of command label 1..12 chose key 0..12 (0: none).
     void MENU_ITEM(int label, int key);
 
@@ -228,6 +232,38 @@ public:
     // 先頭, 前, 次, 最後.
     void pageThroughSlips(SlipFolder::Page page);
 
+    // What the slip commands ask of the window.
+    void toggleFilePanel() override;
+    void hideFilePanel() override;
+    void automaticFolderChange(const QString &NAME1) override;
+    void refreshFileListsSelectingLast() override;
+    void showInFileBrowser(const QString &path) override;
+    void hideTotalsGrid() override;
+    bool refusesSaving(const QString &folder) override;
+    void showCalculation(const KeisanResult &result) override;
+    void importEstimate(const QString &path) override;
+
+    // What the preview commands ask of the window. Receipts, envelopes and the statement
+    // are not part of the program yet: their steps say so.
+    QString honorific() const override;
+    void recalculate() override;
+    void printReceipt(bool small) override;
+    void forgetReceiptProviso() override;
+    void printEnvelope(bool longNo3) override;
+    void printStatement(bool formNo2) override;
+    void advanceSlipNumber() override;
+    void processPendingEvents() override;
+    void printSlip() override;
+    bool statementShown() const override;
+    void previewStatement(bool formNo2) override;
+    void previewSlip() override;
+    void openPreviewWindow() override;
+
+    // What the item grid's editors ask of the window; recalculate() above serves them too.
+    bool sizeColumnShown() const override;
+    bool returnToPartsCatalogue() override;
+    bool otherGridHasFocus() const override;
+
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();
     void fillTitleFromName();
@@ -240,6 +276,8 @@ protected:
 private:
     // Layout (one builder per region).
     void buildWindow();
+    // Binds the controls to the slip, once they exist.
+    void bindSlip();
     void buildToolbar();
     void buildHeader();
     void buildOptions();
@@ -255,9 +293,12 @@ private:
     void applyScreenSettings();
     ScreenSettings collectScreenSettings() const;
     RememberedChoices collectRememberedChoices() const;
-    bool handleShortcut(QKeyEvent *event);
+    void buildCommands();
+    // Whether the print layout choice (PRN_S 0..3) has a layout to print with.
+    static bool slipLayoutAvailable(int choice);
+    void bindCommandLabel(int position);
     void showFunctionKeyMenu(int label);
-    bool handleCommandLabel(QLabel *label, QEvent *event);
+    void focusCommand();
     void watchHeaderField(QWidget *field);
 
     // Start-up steps, in their order.
@@ -290,17 +331,16 @@ private:
 
     // Shutdown: asks what the exit command asks; true when the window may close.
     bool confirmClose();
-    SlipHooks slipHooks();
     SlipPrintJob printJob();
     void printSlipNow();
-    void openPreviewWindow();
     void exportPreviewPages(TPREV &window, PageExportFormat format);
-    void buildPrintCommands();
     void buildSlipNumberMenu();
 
+    SlipBinding *m_binding = nullptr;
     QStringList m_arguments;
     std::unique_ptr<PrinterDevice> m_ownPrinter;
     PrinterDevice *m_printer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
+    std::unique_ptr<FormKeyFilter> m_formKeys;
 };

@@ -1,7 +1,9 @@
-// The commands of the window: main-menu shortcuts, the command strip, function keys and the
-// context menus, and the recalculation they share.
+// The commands of the window: their actions and what triggers them (toolbar, command strip,
+// Ctrl shortcuts, function keys), the context menus, and the recalculation they share.
 #include "miravo_window.h"
 
+#include "click_label.h"
+#include "command_actions.h"
 #include "common/program_dir.h"
 #include "common/prompter.h"
 #include "files/file_browser_panel.h"
@@ -13,17 +15,23 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QKeyEvent>
+#include <QAction>
 #include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QToolButton>
+
+#include <functional>
+#include <utility>
 
 void TMIRAVO::Keisan()
 {
-    const KeisanResult result = calc.Keisan(*SG1Cells, taxMode(), GridCell{SG1->col(), SG1->row()});
+    showCalculation(slip.recalculate(GridCell{SG1->col(), SG1->row()}));
+}
+
+void TMIRAVO::showCalculation(const KeisanResult &result)
+{
     TOTALKIN->setText(result.TOTALKIN);
     // An amount beyond the money range also empties what the number editor holds.
     if (result.clearNumberEditor && NumP->isVisible())
@@ -42,56 +50,89 @@ void TMIRAVO::SpeedButton26Click()
     QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
 
-void TMIRAVO::runCommand(MenuCommand command)
+void TMIRAVO::focusCommand()
 {
-    switch (command) {
-    case MenuCommand::Exit:
-        SpeedButton4Click();
-        break;
-    case MenuCommand::FilePanel:
-        SpeedButton3Click();
-        break;
-    case MenuCommand::Save:
-        SpeedButton5Click();
-        break;
-    case MenuCommand::Blank:
-        SpeedButton11Click();
-        break;
-    case MenuCommand::Print:
-        SpeedButton6Click();
-        break;
-    case MenuCommand::Focus:
-        if (EditP->isVisible() || NumP->isVisible())
-            NAME1->setFocus(Qt::ShortcutFocusReason);
-        else
-            SG1->setFocus(Qt::ShortcutFocusReason);
-        break;
-    case MenuCommand::None:
-    case MenuCommand::PartsCatalogue:
-    case MenuCommand::CustomerList:
-    case MenuCommand::RowInsert:
-    case MenuCommand::RowDelete:
-    case MenuCommand::Settings:
-    case MenuCommand::Rate:
-        // Not part of the program yet.
-        break;
-    }
+    if (EditP->isVisible() || NumP->isVisible())
+        NAME1->setFocus(Qt::ShortcutFocusReason);
+    else
+        SG1->setFocus(Qt::ShortcutFocusReason);
 }
 
-// The main menu is hidden; only its shortcuts act, and only while the window is shown.
-bool TMIRAVO::handleShortcut(QKeyEvent *event)
+// Every way to a command goes through its action: the handlers are bound here once, and
+// the buttons and labels only trigger and follow them.
+void TMIRAVO::buildCommands()
 {
-    if (!isVisible() || event->key() == Qt::Key_unknown || event->isAutoRepeat())
-        return false;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    int key = event->key();
-    if (key == Qt::Key_yen)
-        key = Qt::Key_Backslash;
-    const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(key)));
-    if (screenSettings.keys.itemForKey(pressed) < 0)
-        return false;
-    runCommand(screenSettings.keys.commandForKey(pressed));
-    return true;
+    using C = MenuCommand;
+    commands->setHandler(C::Exit, [this] { SpeedButton4Click(); });
+    commands->setHandler(C::FilePanel, [this] { SpeedButton3Click(); });
+    commands->setHandler(C::Save, [this] { SpeedButton5Click(); });
+    commands->setHandler(C::Print, [this] { SpeedButton6Click(); });
+    commands->setHandler(C::Blank, [this] { SpeedButton11Click(); });
+    commands->setHandler(C::Focus, [this] { focusCommand(); });
+    // The parts catalogue, the customer list, row insert and delete, the settings dialog and
+    // the rate conversion are not part of the program yet; their actions stay disabled, so
+    // their buttons and labels show it and their keys do nothing.
+
+    const std::pair<QToolButton *, MenuCommand> menuButtons[] = {
+        {SpeedButton4, C::Exit},
+        {SpeedButton3, C::FilePanel},
+        {SpeedButton5, C::Save},
+        {SpeedButton6, C::Print},
+        {SpeedButton11, C::Blank},
+        {SpeedButton1, C::Settings},
+        {SpeedButton23, C::PartsCatalogue},
+        {SpeedButton14, C::RowInsert},
+        {SpeedButton13, C::RowDelete},
+    };
+    for (const auto &[button, command] : menuButtons) {
+        QAction *action = commands->command(command);
+        CommandActions::followEnabled(button, action);
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    }
+
+    // The toolbar commands that have no menu item; those without a handler are not built yet.
+    const std::pair<QToolButton *, std::function<void()>> toolbarOnly[] = {
+        {SpeedButton7, [this] { pageThroughSlips(SlipFolder::Page::First); }},
+        {SpeedButton8, [this] { pageThroughSlips(SlipFolder::Page::Previous); }},
+        {SpeedButton9, [this] { pageThroughSlips(SlipFolder::Page::Next); }},
+        {SpeedButton10, [this] { pageThroughSlips(SlipFolder::Page::Last); }},
+        {SpeedButton30, [this] { SpeedButton30Click(); }},
+        {SpeedButton26, [this] { SpeedButton26Click(); }},
+        {SpeedButton16, nullptr}, // 領収証
+        {SpeedButton18, nullptr}, // 封筒
+        {SpeedButton19, nullptr}, // 検索
+    };
+    for (const auto &[button, handler] : toolbarOnly) {
+        QAction *action = commands->addToolbarCommand(button->objectName(), handler);
+        CommandActions::followEnabled(button, action);
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    }
+
+    for (int position = 1; position <= MainMenu::labelCount; ++position)
+        bindCommandLabel(position);
+    commands->applyKeys(screenSettings.keys);
+}
+
+// A click on a command label runs its command; releasing the right button over it opens
+// the function-key menu for it.
+void TMIRAVO::bindCommandLabel(int position)
+{
+    auto *label = static_cast<ClickLabel *>(commandLabels.at(position - 1));
+    QAction *action = commands->label(position);
+    CommandActions::followEnabled(label, action);
+    const bool beeps =
+        MainMenu::labels().at(size_t(position - 1)).command == MenuCommand::RowDelete;
+    connect(label, &ClickLabel::released, this,
+            [this, position, action, beeps](Qt::MouseButton button) {
+                if (button == Qt::RightButton) {
+                    showFunctionKeyMenu(position);
+                } else if (button == Qt::LeftButton && action->isEnabled()) {
+                    // Deleting a row from the strip warns with a beep first; its key does not.
+                    if (beeps)
+                        prompter().beep();
+                    action->trigger();
+                }
+            });
 }
 
 void TMIRAVO::MENU_ITEM(int label, int key)
@@ -99,6 +140,7 @@ void TMIRAVO::MENU_ITEM(int label, int key)
     screenSettings.keys.MENU_ITEM(label, key);
     for (int position = 1; position <= MainMenu::labelCount; ++position)
         commandLabels.at(position - 1)->setToolTip(screenSettings.keys.hint(position));
+    commands->applyKeys(screenSettings.keys);
 }
 
 void TMIRAVO::showFunctionKeyMenu(int label)
@@ -124,10 +166,6 @@ void TMIRAVO::addWidthSetEntries(QMenu &menu)
 
 void TMIRAVO::buildMenus()
 {
-    // The command strip: a click runs the label's command, the right button assigns a key.
-    for (int position = 1; position <= MainMenu::labelCount; ++position)
-        commandLabels.at(position - 1)->installEventFilter(this);
-
     // The item grid's menu and the in-cell editors' menu carry the column width sets.
     SG1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SG1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
@@ -183,8 +221,6 @@ void TMIRAVO::buildMenus()
                 });
     }
 
-    connect(SpeedButton26, &QToolButton::clicked, this, &TMIRAVO::SpeedButton26Click);
-    SpeedButton26->setEnabled(true);
     connect(SpeedButton2, &QToolButton::clicked, this, &TMIRAVO::SpeedButton2Click);
     connect(SpeedButton15, &QToolButton::clicked, this, &TMIRAVO::SpeedButton15Click);
     connect(SpeedButton17, &QToolButton::clicked, this, &TMIRAVO::SpeedButton17Click);
@@ -192,25 +228,4 @@ void TMIRAVO::buildMenus()
     for (QToolButton *button : {SpeedButton2, SpeedButton15, SpeedButton17, SpeedButton22})
         button->setEnabled(true);
     connect(taxModeGroup, &QButtonGroup::idClicked, this, [this] { Keisan(); });
-}
-
-// A click on a command label runs its command; releasing the right button over it opens
-// the function-key menu for it.
-bool TMIRAVO::handleCommandLabel(QLabel *label, QEvent *event)
-{
-    const int position = int(commandLabels.indexOf(label)) + 1;
-    if (position <= 0 || event->type() != QEvent::MouseButtonRelease)
-        return false;
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (mouse->button() == Qt::RightButton) {
-        showFunctionKeyMenu(position);
-        return true;
-    }
-    if (mouse->button() != Qt::LeftButton)
-        return false;
-    const MenuCommand command = MainMenu::labels().at(size_t(position - 1)).command;
-    if (command == MenuCommand::RowDelete)
-        prompter().beep();
-    runCommand(command);
-    return true;
 }

@@ -1,5 +1,4 @@
-// Behaviour of the header fields: keyboard order, focus colour, the file title and the
-// slip's header as a value.
+// Behaviour of the header fields: keyboard order, focus colour and the file title.
 #include "miravo_window.h"
 
 #include "common/sjis.h"
@@ -10,12 +9,10 @@
 #include "slip/string_grid.h"
 
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -36,20 +33,9 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
     if (!widget)
         return QMainWindow::eventFilter(watched, event);
 
+    // Only the header fields are watched here, for their focus; keys reach handleFormKey
+    // through the window's key filter.
     switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-        if (widget == Path)
-            SpeedButton3Click();
-        if (auto *label = qobject_cast<QLabel *>(widget);
-            label && commandLabels.contains(label) && handleCommandLabel(label, event))
-            return true;
-        break;
-    case QEvent::KeyPress:
-        // The window sees every key of its controls before they do.
-        if (widget == QApplication::focusWidget() && widget->window() == this &&
-            handleFormKey(widget, static_cast<QKeyEvent *>(event)))
-            return true;
-        break;
     case QEvent::FocusIn:
         if (widget == TITLE)
             fillTitleFromName();
@@ -75,8 +61,6 @@ bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
     // Escape asks a running search to stop, then goes on to the control as usual.
     if (event->key() == Qt::Key_Escape)
         searchCancelled = true;
-    if (handleShortcut(event))
-        return true;
     // Home and End take the focus to the item grid from anywhere in the window.
     if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
         jumpInItemGrid(event->key() == Qt::Key_Home);
@@ -164,43 +148,6 @@ TaxMode TMIRAVO::taxMode() const
 void TMIRAVO::setTaxMode(TaxMode mode)
 {
     taxModeGroup->button(static_cast<int>(mode))->setChecked(true);
-}
-
-SlipHeader TMIRAVO::slipHeader() const
-{
-    SlipHeader header;
-    header.NAME1 = NAME1->text();
-    header.NAME2 = NAME2->text();
-    header.Tel = Tel->text();
-    header.KEISYOU = KEISYOU->currentText();
-    header.YUBIN = YUBIN->text();
-    header.ADD1 = ADD1->text();
-    header.ADD_2 = ADD_2->text();
-    header.DTP1 = DTP1->dateTime();
-    header.Bangou = Bangou->text();
-    header.TITLE = TITLE->text();
-    header.Tanto = Tanto->currentText();
-    header.taxMode = taxMode();
-    header.NOUHIN = NOUHIN->isChecked();
-    header.SEIKYUU = SEIKYUU->isChecked();
-    header.JURYOU = JURYOU->isChecked();
-    header.HIKAE = HIKAE->isChecked();
-    header.HATYUU = HATYUU->isChecked();
-    header.IRAI = IRAI->isChecked();
-    header.A5 = A5->isChecked();
-    header.DATE_CHECK = DATE_CHECK->isChecked();
-    header.Sunpou = Sunpou->isChecked();
-    header.PRN_S = PRN_SGroup->checkedId();
-    header.MUKI = MUKI->checkedId();
-    header.KAKERITU = KAKERITU->text();
-    header.MARUME = MARUME->text();
-    header.Add = Add->text();
-    header.Add2 = Add2->text();
-    header.Nouki = Nouki->currentText();
-    header.Basyo = Basyo->currentText();
-    header.Kigen = Kigen->currentText();
-    header.NameX = NameX->currentText();
-    return header;
 }
 
 void TMIRAVO::SpeedButton3Click()

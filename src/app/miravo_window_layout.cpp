@@ -1,6 +1,8 @@
 // Building the controls of the main window at their design positions.
 #include "miravo_window.h"
 
+#include "click_label.h"
+#include "command_actions.h"
 #include "common/sjis.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
@@ -109,6 +111,7 @@ void TMIRAVO::buildWindow()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
+    commands = new CommandActions(this);
     buildToolbar();
     buildHeader();
     buildOptions();
@@ -120,7 +123,7 @@ void TMIRAVO::buildWindow()
     buildOverlays();
     buildMenus();
     buildSlipNumberMenu();
-    buildPrintCommands();
+    buildCommands();
     resize(1024, 740);
 }
 
@@ -153,19 +156,12 @@ void TMIRAVO::buildToolbar()
     add(SpeedButton19, "SpeedButton19", "検索");
     add(SpeedButton23, "SpeedButton23", "部品");
     add(SpeedButton26, "SpeedButton26", "説明");
-    connect(SpeedButton3, &QToolButton::clicked, this, &TMIRAVO::SpeedButton3Click);
     SpeedButton14 =
         makeButton(centralWidget(), QStringLiteral("SpeedButton14"), QStringLiteral("行挿入"));
     SpeedButton13 =
         makeButton(centralWidget(), QStringLiteral("SpeedButton13"), QStringLiteral("行削除"));
     SpeedButton14->hide();
     SpeedButton13->hide();
-
-    // Commands whose features are not part of the program yet stay disabled until they are.
-    for (QToolButton *button :
-         {SpeedButton16, SpeedButton1, SpeedButton18, SpeedButton19, SpeedButton23, SpeedButton26})
-        button->setEnabled(false);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TMIRAVO::SpeedButton4Click);
 }
 
 void TMIRAVO::buildHeader()
@@ -191,7 +187,9 @@ void TMIRAVO::buildHeader()
     DTP1->setDisplayFormat(QStringLiteral("yyyy'年'M'月'd'日'"));
     DTP1->setCalendarPopup(true);
     DTP1->setGeometry(336, 86, 120, kFieldHeight + 2);
-    Path = placeLabel(client, QStringLiteral("DataPath = "), 456, 88, 160);
+    Path = new ClickLabel(QStringLiteral("DataPath = "), client);
+    Path->setObjectName(QStringLiteral("Path"));
+    Path->setGeometry(456, 88, 160, kFieldHeight);
 
     placeLabel(client, QStringLiteral("〒"), 44, 110);
     YUBIN = placeLineEdit(client, QStringLiteral("YUBIN"), 64, 108, 73, false);
@@ -267,6 +265,10 @@ void TMIRAVO::buildOptions()
         PRN_SGroup->addButton(radio, id++);
     }
     PRN_SGroup->button(0)->setChecked(true);
+    // The 24-row and 36-row layouts are not part of the program yet; a choice that prints
+    // nothing must not be offered.
+    for (int layout = 0; layout < PRN_SGroup->buttons().size(); ++layout)
+        PRN_SGroup->button(layout)->setEnabled(slipLayoutAvailable(layout));
 
     // The paper orientation choice has no place on the window; it is kept as a group of
     // radio buttons that are never shown.
@@ -298,6 +300,11 @@ void TMIRAVO::buildOptions()
     MARUME->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(Sunpou, &QCheckBox::toggled, this, &TMIRAVO::applySunpouWidths);
+}
+
+bool TMIRAVO::slipLayoutAvailable(int choice)
+{
+    return choice == 0 || choice == 1;
 }
 
 void TMIRAVO::buildHiddenFields()
@@ -352,12 +359,12 @@ void TMIRAVO::buildFormattingButtons()
 
 void TMIRAVO::buildItemGrid()
 {
-    SG1Cells = new StringGrid(12, 31, this);
+    SG1Cells = &slip.items();
     SG1 = new ItemGridView(SG1Cells, centralWidget());
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->setGeometry(20, 184, 979, 464);
 
-    cellEditors = new ItemCellEditors(SG1);
+    cellEditors = new ItemCellEditors(SG1, *this);
     EditP = cellEditors->EditP;
     Edit1 = cellEditors->Edit1;
     NumP = cellEditors->NumP;
@@ -365,8 +372,23 @@ void TMIRAVO::buildItemGrid()
     // The editors move through the grid with Enter themselves.
     Edit1->setProperty("ownsEnterKey", true);
     NumEdit1->setProperty("ownsEnterKey", true);
-    cellEditors->recalculate = [this] { Keisan(); };
-    cellEditors->sizeColumnShown = [this] { return Sunpou->isChecked(); };
+}
+
+bool TMIRAVO::sizeColumnShown() const
+{
+    return Sunpou->isChecked();
+}
+
+bool TMIRAVO::returnToPartsCatalogue()
+{
+    // There is no parts catalogue yet; the item grid keeps the focus.
+    return false;
+}
+
+bool TMIRAVO::otherGridHasFocus() const
+{
+    // No other grid takes the wheel yet.
+    return false;
 }
 
 void TMIRAVO::buildCommandStrip()
@@ -382,11 +404,14 @@ void TMIRAVO::buildCommandStrip()
     const int width = (999 - first) / MainMenu::labelCount;
     int left = first;
     for (const CommandLabel &entry : MainMenu::labels()) {
-        auto *label = new QLabel(entry.caption, client);
+        auto *label = new ClickLabel(entry.caption, client);
         label->setObjectName(entry.name);
         label->setGeometry(left, 653, width - 3, 18);
         label->setAlignment(Qt::AlignCenter);
-        label->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+        // The label of a command that is not available turns grey, whatever its colour.
+        label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: %2; }"
+                                            " QLabel:disabled { background-color: #d4d0c8;"
+                                            " color: #808080; }")
                                  .arg(entry.background.name(), entry.text.name()));
         commandLabels.append(label);
         left += width;
@@ -442,5 +467,9 @@ void TMIRAVO::buildOverlays()
         SG1->setFocus();
     });
     // A click on the folder label toggles the panel too.
-    Path->installEventFilter(this);
+    connect(static_cast<ClickLabel *>(Path), &ClickLabel::released, this,
+            [this](Qt::MouseButton button) {
+                if (button == Qt::LeftButton)
+                    commands->command(MenuCommand::FilePanel)->trigger();
+            });
 }

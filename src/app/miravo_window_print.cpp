@@ -8,9 +8,11 @@
 #include "preview/preview_window.h"
 #include "print/nk_printer.h"
 #include "print/slip_layouts.h"
+#include "slip/slip_print_job.h"
 #include "slip/string_grid.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
@@ -31,21 +33,13 @@ void TMIRAVO::setPrinter(PrinterDevice *device)
 
 SlipPrintJob TMIRAVO::printJob()
 {
-    SlipPrintJob job;
-    job.header = slipHeader();
-    job.items = SG1Cells;
-    job.logo = logo;
-    job.captions.hatyuu = HATYUU->text();
-    job.captions.irai = IRAI->text();
-    job.roundingMode = int(calc.settings.rounding);
-    job.zeroPrint = calc.settings.zeroPrint;
-    return job;
+    return slipPrintJob(slip, logo, SlipKindCaptions{HATYUU->text(), IRAI->text()});
 }
 
 void TMIRAVO::printSlipNow()
 {
     SlipPrintJob job = printJob();
-    printSlip(job, printer(), printRunState);
+    ::printSlip(job, printer(), printRunState);
     // A5 mode of the print settings ticks the box.
     A5->setChecked(job.header.A5);
 }
@@ -53,7 +47,7 @@ void TMIRAVO::printSlipNow()
 void TMIRAVO::SpeedButton6Click()
 {
     // The statement prints in statement mode, once the statement is part of the program.
-    if (slipState.statementMode)
+    if (slip.state.statementMode)
         return;
     Keisan();
     printSlipNow();
@@ -61,16 +55,80 @@ void TMIRAVO::SpeedButton6Click()
 
 void TMIRAVO::SpeedButton30Click()
 {
-    SlipPreviewSteps steps;
-    steps.statementShown = [this] { return slipState.statementMode; };
-    steps.recalculate = [this] { Keisan(); };
-    steps.previewSlip = [this] {
-        SlipPrintJob job = printJob();
-        previewSlip(job, printer(), PP1, printRunState);
-        A5->setChecked(job.header.A5);
-    };
-    steps.openPreviewWindow = [this] { openPreviewWindow(); };
-    runSlipPreview(printRunState.previewCancelled, steps);
+    runSlipPreview(printRunState.previewCancelled, *this);
+}
+
+namespace {
+
+void sayNotAvailableYet(const QString &what)
+{
+    prompter().information(what + QStringLiteral("は組み込まれていません。\r\n"));
+}
+
+} // namespace
+
+QString TMIRAVO::honorific() const
+{
+    return slip.header.KEISYOU;
+}
+
+void TMIRAVO::recalculate()
+{
+    Keisan();
+}
+
+void TMIRAVO::printReceipt(bool)
+{
+    sayNotAvailableYet(QStringLiteral("領収証の印刷"));
+}
+
+void TMIRAVO::forgetReceiptProviso()
+{
+    // No receipt proviso is remembered before receipts are part of the program.
+}
+
+void TMIRAVO::printEnvelope(bool)
+{
+    sayNotAvailableYet(QStringLiteral("封筒の印刷"));
+}
+
+void TMIRAVO::printStatement(bool)
+{
+    sayNotAvailableYet(QStringLiteral("明細書の印刷"));
+}
+
+void TMIRAVO::advanceSlipNumber()
+{
+    // Only a printed statement uses up its number; none is printed yet, so the counter
+    // stays where it is.
+}
+
+void TMIRAVO::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void TMIRAVO::printSlip()
+{
+    printSlipNow();
+}
+
+bool TMIRAVO::statementShown() const
+{
+    return slip.state.statementMode;
+}
+
+void TMIRAVO::previewStatement(bool)
+{
+    // The preview cancelled flag stays set: no window opens on an empty preview.
+    sayNotAvailableYet(QStringLiteral("明細書のプレビュー"));
+}
+
+void TMIRAVO::previewSlip()
+{
+    SlipPrintJob job = printJob();
+    ::previewSlip(job, printer(), PP1, printRunState);
+    A5->setChecked(job.header.A5);
 }
 
 void TMIRAVO::openPreviewWindow()
@@ -78,11 +136,7 @@ void TMIRAVO::openPreviewWindow()
     // A fresh window for every preview; it hides this one while it shows.
     TPREV window(PP1, this);
     connect(&window, &TPREV::printRequested, this, [this] {
-        PreviewPrintSteps steps;
-        steps.honorific = [this] { return KEISYOU->currentText(); };
-        steps.recalculate = [this] { Keisan(); };
-        steps.printSlip = [this] { printSlipNow(); };
-        printFromPreview(previewMode(false, false, slipState.statementMode), steps);
+        printFromPreview(previewMode(false, false, slip.state.statementMode), *this);
     });
     connect(&window, &TPREV::wmfExportRequested, this,
             [this, &window] { exportPreviewPages(window, PageExportFormat::Wmf); });
@@ -100,12 +154,4 @@ void TMIRAVO::exportPreviewPages(TPREV &window, PageExportFormat format)
     request.format = format;
     request.fileTitle = TITLE->text();
     ::exportPreviewPages(request, PP1, window);
-}
-
-void TMIRAVO::buildPrintCommands()
-{
-    connect(SpeedButton6, &QToolButton::clicked, this, &TMIRAVO::SpeedButton6Click);
-    connect(SpeedButton30, &QToolButton::clicked, this, &TMIRAVO::SpeedButton30Click);
-    SpeedButton6->setEnabled(true);
-    SpeedButton30->setEnabled(true);
 }

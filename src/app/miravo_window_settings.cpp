@@ -2,6 +2,8 @@
 // column widths) and the commands that change it.
 #include "miravo_window.h"
 
+#include "command_actions.h"
+
 #include "common/program_dir.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
@@ -39,7 +41,9 @@ ScreenSettings TMIRAVO::collectScreenSettings() const
 
 void TMIRAVO::applyScreenSettings()
 {
-    if (QAbstractButton *layout = PRN_SGroup->button(screenSettings.PRN_S))
+    // A stored layout that this program cannot print leaves the 5-row choice, which can.
+    if (QAbstractButton *layout = PRN_SGroup->button(screenSettings.PRN_S);
+        layout && slipLayoutAvailable(screenSettings.PRN_S))
         layout->setChecked(true);
     if (QAbstractButton *orientation = MUKI->button(screenSettings.MUKI))
         orientation->setChecked(true);
@@ -53,6 +57,7 @@ void TMIRAVO::applyScreenSettings()
     applyColours();
     for (int label = 1; label <= MainMenu::labelCount; ++label)
         commandLabels.at(label - 1)->setToolTip(screenSettings.keys.hint(label));
+    commands->applyKeys(screenSettings.keys);
 }
 
 RememberedChoices TMIRAVO::collectRememberedChoices() const

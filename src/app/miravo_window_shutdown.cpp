@@ -14,20 +14,10 @@
 
 #include <functional>
 
-bool TMIRAVO::ENDHANTEI()
+bool TMIRAVO::ENDHANTEI() const
 {
-    // From the bottom, the first row with anything in columns 1 to 11. The title row always
-    // has, so the scan ends there at the latest.
-    int row = SG1Cells->rows() - 1;
-    for (; row > 0; --row) {
-        bool filled = false;
-        for (int column = 1; column < SG1Cells->columns() && !filled; ++column)
-            filled = !SG1Cells->cell(column, row).isEmpty();
-        if (filled)
-            break;
-    }
-    lastUsedRow = row;
-    return row > 0;
+    // The title row always holds something; the scan looks at the item rows below it.
+    return slip.lastUsedRow() > 0;
 }
 
 void TMIRAVO::SpeedButton4Click()
@@ -50,7 +40,7 @@ bool TMIRAVO::confirmClose()
         return true;
     if (!prompter().question(QStringLiteral("保存しますか？\r\n\r\n")))
         return true;
-    slipState.closeAfterSaveRequest = true;
+    slip.state.closeAfterSaveRequest = true;
     SpeedButton5Click();
     return false;
 }

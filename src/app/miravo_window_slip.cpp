@@ -1,6 +1,7 @@
 // The slip commands of the window: save, blank, open, paging, and the slip number menu.
 #include "miravo_window.h"
 
+#include "common/prompter.h"
 #include "files/file_browser_panel.h"
 #include "files/numbering.h"
 #include "master/choice_list_box.h"
@@ -11,67 +12,62 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
-SlipHooks TMIRAVO::slipHooks()
+void TMIRAVO::toggleFilePanel()
 {
-    SlipHooks hooks;
-    hooks.consumptionTax = [this](const StringGrid &, TaxMode mode) -> qint64 {
-        return mode == TaxMode::Inclusive
-                   ? inclusiveTax(calc.totals.taxable)
-                   : exclusiveTax(calc.totals.taxable, calc.settings.rounding);
-    };
-    // The window recalculates itself once the header is back in its controls, so that the
-    // tax mode read from a file is the one the calculation uses.
-    hooks.recalculate = nullptr;
-    hooks.currentFolder = [this] { return Panel1->folder(); };
-    hooks.toggleFilePanel = [this] { SpeedButton3Click(); };
-    hooks.hideFilePanel = [this] { Panel1->hide(); };
-    hooks.automaticFolderChange = [this](const QString &name) {
-        if (const std::optional<int> row = Panel1->registry().rowForCustomer(name))
-            Panel1->DG1DblClick(*row);
-    };
-    hooks.refreshFileLists = [this] {
-        Panel1->refreshLists();
-        Panel1->selectSlipFile(Panel1->slipFileCount() - 1);
-    };
-    hooks.showInFileBrowser = [this](const QString &path) {
-        const QFileInfo file(path);
-        Panel1->setFolder(file.absolutePath());
-        const int index = SlipFolder::slipFiles(Panel1->folder()).indexOf(file.fileName());
-        if (index >= 0)
-            Panel1->selectSlipFile(index);
-    };
-    return hooks;
+    SpeedButton3Click();
 }
 
-void TMIRAVO::setSlipHeader(const SlipHeader &header)
+void TMIRAVO::hideFilePanel()
 {
-    NAME1->setText(header.NAME1);
-    NAME2->setText(header.NAME2);
-    Tel->setText(header.Tel);
-    KEISYOU->setEditText(header.KEISYOU);
-    YUBIN->setText(header.YUBIN);
-    ADD1->setText(header.ADD1);
-    ADD_2->setText(header.ADD_2);
-    DTP1->setDateTime(header.DTP1);
-    Bangou->setText(header.Bangou);
-    TITLE->setText(header.TITLE);
-    Tanto->setEditText(header.Tanto);
-    setTaxMode(header.taxMode);
-    Add->setText(header.Add);
-    Add2->setText(header.Add2);
-    Nouki->setEditText(header.Nouki);
-    Basyo->setEditText(header.Basyo);
-    Kigen->setEditText(header.Kigen);
-    NameX->setEditText(header.NameX);
+    Panel1->hide();
+}
+
+void TMIRAVO::automaticFolderChange(const QString &NAME1)
+{
+    // The folder change of the panel makes the new folder the slip's.
+    if (const std::optional<int> row = Panel1->registry().rowForCustomer(NAME1))
+        Panel1->DG1DblClick(*row);
+}
+
+void TMIRAVO::refreshFileListsSelectingLast()
+{
+    Panel1->refreshLists();
+    Panel1->selectSlipFile(Panel1->slipFileCount() - 1);
+}
+
+void TMIRAVO::showInFileBrowser(const QString &path)
+{
+    const QFileInfo file(path);
+    Panel1->setFolder(file.absolutePath());
+    const int index = SlipFolder::slipFiles(Panel1->folder()).indexOf(file.fileName());
+    if (index >= 0)
+        Panel1->selectSlipFile(index);
+}
+
+void TMIRAVO::hideTotalsGrid()
+{
+    // The totals-by-classification grid is not part of the window yet: nothing is shown.
+}
+
+bool TMIRAVO::refusesSaving(const QString &folder)
+{
+    return isReadOnlyOrOpticalVolume(folder);
+}
+
+void TMIRAVO::importEstimate(const QString &)
+{
+    prompter().information(QStringLiteral(
+        "見積データの取り込みは組み込まれていません。\r\n入力中の伝票はそのままです。"));
 }
 
 bool TMIRAVO::SpeedButton5Click()
 {
-    const SaveResult result = saveSlip(slipHeader(), *SG1Cells, slipState, slipHooks());
+    const SaveResult result = slip.save(*this);
     switch (result.focus) {
     case SlipField::Bangou:
         Bangou->setFocus();
@@ -94,25 +90,17 @@ bool TMIRAVO::SpeedButton5Click()
 
 void TMIRAVO::SpeedButton11Click()
 {
-    SlipHeader header = slipHeader();
-    if (!whitePaperCommand(header, *SG1Cells, slipState, slipHooks()))
+    if (!slip.whitePaper(*this))
         return;
-    setSlipHeader(header);
-    TOTALKIN->clear();
-    Keisan();
     NAME1->setFocus();
     SG1->setCurrentCell(1, 1);
 }
 
 void TMIRAVO::FileListBox1DblClick(const QString &path, int index)
 {
-    SlipHeader header = slipHeader();
-    const OpenResult result = openSlipFile(path, header, *SG1Cells, slipState, slipHooks());
-    setSlipHeader(header);
-    TOTALKIN->clear();
-    if (result.imported)
+    const OpenResult result = slip.open(path, *this);
+    if (result.estimate)
         return;
-    Keisan();
     SG1->setCurrentCell(1, 1);
     browsePosition = index;
 }
@@ -120,7 +108,7 @@ void TMIRAVO::FileListBox1DblClick(const QString &path, int index)
 void TMIRAVO::pageThroughSlips(SlipFolder::Page page)
 {
     const int count = Panel1->slipFileCount();
-    if (slipState.statementMode || count == 0)
+    if (slip.state.statementMode || count == 0)
         return;
     browsePosition = SlipFolder::pageTo(page, browsePosition, count);
     Panel1->selectSlipFile(browsePosition);
@@ -137,24 +125,11 @@ void TMIRAVO::buildSlipNumberMenu()
         connect(N53, &QAction::triggered, this, [this] { saveSlipNumber(Bangou->text()); });
         connect(N54, &QAction::triggered, this, [this] {
             QString number = Bangou->text();
-            makeNewSlip(number, slipState.newNumberFlag);
+            makeNewSlip(number, slip.state.newNumberFlag);
             Bangou->setText(number);
         });
         PopupMenu8.exec(Bangou->mapToGlobal(at));
     });
 
-    connect(SpeedButton5, &QToolButton::clicked, this, &TMIRAVO::SpeedButton5Click);
-    connect(SpeedButton11, &QToolButton::clicked, this, &TMIRAVO::SpeedButton11Click);
-    const std::pair<QToolButton *, SlipFolder::Page> paging[] = {
-        {SpeedButton7, SlipFolder::Page::First},
-        {SpeedButton8, SlipFolder::Page::Previous},
-        {SpeedButton9, SlipFolder::Page::Next},
-        {SpeedButton10, SlipFolder::Page::Last},
-    };
-    for (const auto &[button, page] : paging)
-        connect(button, &QToolButton::clicked, this, [this, page] { pageThroughSlips(page); });
-    for (QToolButton *button :
-         {SpeedButton5, SpeedButton11, SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10})
-        button->setEnabled(true);
     connect(Panel1, &FileBrowserPanel::fileActivated, this, &TMIRAVO::FileListBox1DblClick);
 }

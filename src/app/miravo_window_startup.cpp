@@ -2,6 +2,7 @@
 #include "miravo_window.h"
 
 #include "app_exception.h"
+#include "form_key_filter.h"
 #include "common/clock.h"
 #include "common/japanese.h"
 #include "common/miravo_error.h"
@@ -12,6 +13,7 @@
 #include "files/file_browser_panel.h"
 #include "files/numbering.h"
 #include "print/page_blocks.h"
+#include "slip_binding.h"
 #include "settings/print_ini.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -31,13 +33,26 @@ TMIRAVO::TMIRAVO(const QStringList &arguments, QWidget *parent)
     , m_arguments(arguments)
 {
     buildWindow();
-    qApp->installEventFilter(this);
+    bindSlip();
+    // The window sees every key of its controls before they do: Enter as Tab, Home and End,
+    // Escape. The commands' keys are the actions' shortcuts.
+    m_formKeys = std::make_unique<FormKeyFilter>(
+        this, [this](QWidget *target, QKeyEvent *event) { return handleFormKey(target, event); });
     FormCreate();
+}
+
+void TMIRAVO::bindSlip()
+{
+    m_binding = new SlipBinding(*this, slip);
+    // The file panel owns the current folder; the slip saves into it.
+    slip.setFolder(Panel1->folder());
+    connect(Panel1, &FileBrowserPanel::folderChanged, this,
+            [this](const QString &folder) { slip.setFolder(folder); });
 }
 
 TMIRAVO::~TMIRAVO()
 {
-    qApp->removeEventFilter(this);
+    m_formKeys.reset();
     FormDestroy();
 }
 
@@ -82,15 +97,15 @@ void TMIRAVO::FormCreate()
 
 void TMIRAVO::clearProgramState()
 {
-    slipState.closeAfterSaveRequest = false;
-    calc.settings.profitRate = false;
-    calc.settings.zeroPrint = false;
+    slip.state.closeAfterSaveRequest = false;
+    slip.calc.settings.profitRate = false;
+    slip.calc.settings.zeroPrint = false;
     customerEditMode = false;
 }
 
 void TMIRAVO::readZeroPrintFlag()
 {
-    calc.settings.zeroPrint = PrintIni::modes().zeroPrint;
+    slip.calc.settings.zeroPrint = PrintIni::modes().zeroPrint;
 }
 
 void TMIRAVO::applySlipKindCaptions()
@@ -117,8 +132,8 @@ void TMIRAVO::loadHonorificList()
 void TMIRAVO::readRoundingAndRateModes()
 {
     const CalcSettings read = CalcSettings::fromPrintIni();
-    calc.settings.rounding = read.rounding;
-    calc.settings.profitRate = read.profitRate;
+    slip.calc.settings.rounding = read.rounding;
+    slip.calc.settings.profitRate = read.profitRate;
 }
 
 void TMIRAVO::readScreenSettings()
@@ -165,7 +180,7 @@ void TMIRAVO::scaleForLargeFonts()
 
 void TMIRAVO::fetchFirstSlipNumber()
 {
-    slipState.newNumberFlag = true;
+    slip.state.newNumberFlag = true;
     QString number = Bangou->text();
     BANGOU_CALL(number);
     Bangou->setText(number);
@@ -173,7 +188,7 @@ void TMIRAVO::fetchFirstSlipNumber()
 
 void TMIRAVO::setItemGridTitlesAndWidths()
 {
-    SG1Cells->setRowCells(0, PrintIni::itemGridTitles(calc.settings.profitRate));
+    SG1Cells->setRowCells(0, PrintIni::itemGridTitles(slip.calc.settings.profitRate));
 
     applyItemGridWidths(ColumnWidths::itemGridDefaults(Sunpou->isChecked()), Sunpou->isChecked());
 }
@@ -230,13 +245,8 @@ void TMIRAVO::openArgumentSlip()
 {
     if (m_arguments.isEmpty())
         return;
-    const SlipHooks hooks = slipHooks();
-    SlipHeader header = slipHeader();
-    HAKUSI_CALL(header, *SG1Cells, slipState, hooks);
-    KANREN_YOMIKOMI(m_arguments.first(), header, *SG1Cells, slipState, hooks);
-    setSlipHeader(header);
-    TOTALKIN->clear();
-    Keisan();
+    slip.HAKUSI_CALL(*this);
+    slip.KANREN_YOMIKOMI(m_arguments.first(), *this);
     SG1->setCurrentCell(1, 1);
     browsePosition = Panel1->selectedSlipFile();
 }

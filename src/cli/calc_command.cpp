@@ -47,16 +47,16 @@ QJsonObject panelsJson(const KeisanResult &shown)
 
 QJsonObject slipJson(const OpenedSlip &slip)
 {
-    const SlipTotals &totals = slip.calc.totals;
+    const SlipTotals &totals = slip.slip.calc.totals;
     return {
-        {QStringLiteral("header"), headerJson(slip.header)},
-        {QStringLiteral("rows"), rowsJson(slip.items)},
+        {QStringLiteral("header"), headerJson(slip.slip.header)},
+        {QStringLiteral("rows"), rowsJson(slip.slip.items())},
         {QStringLiteral("totals"),
          QJsonObject{{QStringLiteral("item"), totals.item.toString()},
                      {QStringLiteral("taxable"), totals.taxable.toString()},
                      {QStringLiteral("cost"), totals.cost.toString()}}},
-        {QStringLiteral("TOTALKIN"), slip.shown.TOTALKIN},
-        {QStringLiteral("panels"), panelsJson(slip.shown)},
+        {QStringLiteral("TOTALKIN"), slip.window.shown.TOTALKIN},
+        {QStringLiteral("panels"), panelsJson(slip.window.shown)},
     };
 }
 

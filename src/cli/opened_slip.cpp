@@ -4,7 +4,6 @@
 #include "headless_prompter.h"
 
 #include "common/miravo_error.h"
-#include "files/slip_commands.h"
 #include "files/slip_file.h"
 #include "master/choice_lists.h"
 #include "settings/screen_settings.h"
@@ -14,8 +13,6 @@
 
 namespace {
 
-constexpr int itemColumns = 12;
-constexpr int blankSlipRows = 31;
 constexpr int dateLine = 5;
 
 const QString dateNotReadText = QStringLiteral("日付の変換ができませんでした。");
@@ -76,45 +73,33 @@ int firstRowBeyondRange(const StringGrid &items, const CalcSettings &settings)
 
 OpenedSlip::OpenedSlip(const QString &path, HeadlessPrompter &messages)
     : path(path)
-    , items(itemColumns, blankSlipRows)
 {
     checkSlipFileName(path);
     try {
-        applyStartupChoices(header);
+        applyStartupChoices(slip.header);
     } catch (const IoError &error) {
         throw InputError(error.fileName(), ioReason(error));
     }
 
-    calc.settings = CalcSettings::fromPrintIni();
-    SlipState state;
-    SlipHooks hooks;
-    hooks.consumptionTax = [this](const StringGrid &, TaxMode mode) {
-        return consumptionTax(mode);
-    };
-    hooks.currentFolder = [path] { return QFileInfo(path).absolutePath(); };
+    slip.calc.settings = CalcSettings::fromPrintIni();
+    slip.setFolder(QFileInfo(path).absolutePath());
     messages.messages.clear();
+    OpenResult opened;
     try {
-        openSlipFile(path, header, items, state, hooks);
+        opened = slip.open(path, window);
     } catch (const IoError &error) {
         // The slip file, or BANGO.INI read by the blanking before it.
         throw InputError(error.fileName(), ioReason(error));
     }
     // The window would go on with today's date; a script must not get a slip silently
     // redated, so the message becomes an error.
-    if (messages.contains(dateNotReadText))
+    if (!opened.dateRead)
         throw InputError(path, dateNotReadText, dateLine);
 
-    messages.messages.clear();
-    shown = calc.Keisan(items, header.taxMode);
+    // The only warning of opening is the recalculation's: an amount beyond the money range.
     const QString overflow = messages.first(HeadlessPrompter::Kind::Warning);
     if (!overflow.isEmpty()) {
-        const int row = firstRowBeyondRange(items, calc.settings);
+        const int row = firstRowBeyondRange(slip.items(), slip.calc.settings);
         throw InputError(path, overflow, row > 0 ? SlipFile::headerLines + row : 0);
     }
-}
-
-qint64 OpenedSlip::consumptionTax(TaxMode mode) const
-{
-    return mode == TaxMode::Inclusive ? inclusiveTax(calc.totals.taxable)
-                                      : exclusiveTax(calc.totals.taxable, calc.settings.rounding);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "slip/calculation.h"
-#include "slip/slip_header.h"
-#include "slip/string_grid.h"
+#include "headless_window.h"
+
+#include "slip/slip.h"
 
 #include <QString>
 
@@ -10,8 +10,7 @@ class HeadlessPrompter;
 
 // A slip file opened and recalculated the way the main window opens one, without the window:
 // the slip starts as the window starts (remembered tax mode and honorific, 形状・寸法 column),
-// is blanked and read by the open command of the core and recalculated with the settings of
-// PRINT.INI.
+// is opened by the slip's own open command and recalculated with the settings of PRINT.INI.
 class OpenedSlip
 {
 public:
@@ -20,11 +19,6 @@ public:
     OpenedSlip(const QString &path, HeadlessPrompter &messages);
 
     QString path;
-    SlipHeader header;
-    StringGrid items;
-    Calculation calc;
-    KeisanResult shown; // what the window shows after the recalculation
-
-    // The consumption tax the save command writes, as the window computes it.
-    qint64 consumptionTax(TaxMode mode) const;
+    Slip slip;
+    HeadlessWindow window; // window.shown: what the window shows after the recalculation
 };

@@ -13,6 +13,7 @@
 #include "print/page_blocks.h"
 #include "print/slip_layouts.h"
 #include "settings/print_ini.h"
+#include "slip/slip_print_job.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,28 +71,28 @@ void chooseKinds(SlipHeader &header, const QString &kinds)
         *boxes[kind] = kinds.contains(QChar(u'1' + kind));
 }
 
-SlipPrintJob printJob(const OpenedSlip &slip, const RenderOptions &options)
+SlipKindCaptions renamedCaptions()
 {
-    SlipPrintJob job;
-    job.header = slip.header;
+    // The captions of the last two kinds can be renamed ("注文書"); the design ones stay
+    // otherwise.
+    SlipKindCaptions captions;
+    const QString hatyuu = PrintIni::purchaseOrderTitle.value();
+    if (!hatyuu.isEmpty())
+        captions.hatyuu = hatyuu;
+    const QString irai = PrintIni::quotationRequestTitle.value();
+    if (!irai.isEmpty())
+        captions.irai = irai;
+    return captions;
+}
+
+SlipPrintJob printJob(const OpenedSlip &opened, const RenderOptions &options)
+{
+    // A logo that is missing or cannot be loaded is left out, as the window does.
+    SlipPrintJob job = slipPrintJob(opened.slip, loadLogoPicture(), renamedCaptions());
     job.header.PRN_S = options.layout == 7 ? 1 : 0;
     chooseKinds(job.header, options.kinds);
     job.header.A5 = options.a5;
     job.header.DATE_CHECK = options.dateNone;
-    job.items = &slip.items;
-
-    job.roundingMode = int(slip.calc.settings.rounding);
-    job.zeroPrint = slip.calc.settings.zeroPrint;
-    // A logo that is missing or cannot be loaded is left out, as the window does.
-    job.logo = loadLogoPicture();
-    // The captions of the last two kinds can be renamed ("注文書"); the design ones stay
-    // otherwise.
-    const QString hatyuu = PrintIni::purchaseOrderTitle.value();
-    if (!hatyuu.isEmpty())
-        job.captions.hatyuu = hatyuu;
-    const QString irai = PrintIni::quotationRequestTitle.value();
-    if (!irai.isEmpty())
-        job.captions.irai = irai;
     return job;
 }
 

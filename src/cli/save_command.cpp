@@ -6,7 +6,6 @@
 #include "opened_slip.h"
 
 #include "common/miravo_error.h"
-#include "files/slip_commands.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,17 +41,11 @@ int runSave(const QString &file, const QString &outDir)
     HeadlessPrompter messages;
     OpenedSlip slip(file, messages);
 
-    SlipState state;
-    SlipHooks hooks;
-    hooks.consumptionTax = [&slip](const StringGrid &, TaxMode mode) {
-        return slip.consumptionTax(mode);
-    };
-    hooks.currentFolder = [folder] { return folder; };
-
+    slip.slip.setFolder(folder);
     messages.messages.clear();
     SaveResult result;
     try {
-        result = saveSlip(slip.header, slip.items, state, hooks);
+        result = slip.slip.save(slip.window);
     } catch (const IoError &error) {
         throw InputError(error.fileName(), ioReason(error));
     }

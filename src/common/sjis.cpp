@@ -32,37 +32,79 @@ UConverter *converter()
     return instance.get();
 }
 
+// ICU's table swaps some control codes (0x1A, 0x1C and 0x7F come out as U+001C, U+007F and
+// U+001A). Control codes are the same in Shift_JIS as in ASCII and never the second byte
+// of a double-byte character, so they bypass the table in both directions.
+bool isControl(unsigned code)
+{
+    return code < 0x20 || code == 0x7F;
+}
+
+QString decodeWithTable(const char *bytes, int size)
+{
+    if (size == 0)
+        return {};
+    QString out(size * 2 + 1, Qt::Uninitialized);
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length = ucnv_toUChars(converter(), reinterpret_cast<UChar *>(out.data()),
+                                         out.size(), bytes, size, &status);
+    if (U_FAILURE(status))
+        return QString::fromLatin1(bytes, size);
+    out.truncate(length);
+    return out;
+}
+
+QByteArray encodeWithTable(const QChar *text, int size)
+{
+    if (size == 0)
+        return {};
+    QByteArray out(size * 2 + 1, Qt::Uninitialized);
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length = ucnv_fromUChars(converter(), out.data(), out.size(),
+                                           reinterpret_cast<const UChar *>(text), size, &status);
+    if (U_FAILURE(status))
+        return QString(text, size).toLatin1();
+    out.truncate(length);
+    return out;
+}
+
 } // namespace
 
 namespace Sjis {
 
 QString decode(const QByteArray &bytes)
 {
-    if (bytes.isEmpty())
-        return {};
-    QString out(bytes.size() * 2 + 1, Qt::Uninitialized);
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t length =
-        ucnv_toUChars(converter(), reinterpret_cast<UChar *>(out.data()), out.size(),
-                      bytes.constData(), bytes.size(), &status);
-    if (U_FAILURE(status))
-        return QString::fromLatin1(bytes);
-    out.truncate(length);
+    QString out;
+    int start = 0;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes.at(i));
+        if (!isControl(byte))
+            continue;
+        out += decodeWithTable(bytes.constData() + start, i - start);
+        out += QChar(byte);
+        start = i + 1;
+    }
+    if (start == 0)
+        return decodeWithTable(bytes.constData(), int(bytes.size()));
+    out += decodeWithTable(bytes.constData() + start, int(bytes.size()) - start);
     return out;
 }
 
 QByteArray encode(const QString &text)
 {
-    if (text.isEmpty())
-        return {};
-    QByteArray out(text.size() * 2 + 1, Qt::Uninitialized);
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t length =
-        ucnv_fromUChars(converter(), out.data(), out.size(),
-                        reinterpret_cast<const UChar *>(text.constData()), text.size(), &status);
-    if (U_FAILURE(status))
-        return text.toLatin1();
-    out.truncate(length);
+    QByteArray out;
+    int start = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const char16_t code = text.at(i).unicode();
+        if (!isControl(code))
+            continue;
+        out += encodeWithTable(text.constData() + start, i - start);
+        out += char(code);
+        start = i + 1;
+    }
+    if (start == 0)
+        return encodeWithTable(text.constData(), int(text.size()));
+    out += encodeWithTable(text.constData() + start, int(text.size()) - start);
     return out;
 }
 

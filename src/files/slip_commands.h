@@ -1,21 +1,41 @@
 #pragma once
 
-#include "files/slip_file.h"
 #include "slip/slip_header.h"
 
 #include <QString>
-#include <QStringList>
 
-#include <functional>
+struct KeisanResult;
 
-class StringGrid;
+// What the slip commands (save, open, blank) need of the window around the slip. The main
+// window, the headless commands and the tests each implement all of it: there is no part a
+// caller may forget to supply.
+class SlipWindow
+{
+public:
+    virtual ~SlipWindow() = default;
 
-// The slip commands of the main window without the window: save (登録), open, open from the
-// command line and blanking (白紙). They work on the slip as a SlipHeader
-// plus the item grid, talk to the user only through prompter(), reach the other parts of the
-// window through SlipHooks, and report what the window should do next (focus, close).
+    // The ﾌｧｲﾙ command: opens or closes the file panel, so that the user can pick a folder.
+    virtual void toggleFilePanel() = 0;
+    virtual void hideFilePanel() = 0;
+    // Called before the folder question when PRINT.INI asks for the automatic folder change:
+    // moves to the registered folder whose name occurs in NAME1 (or the general folder) and
+    // makes it the slip's folder.
+    virtual void automaticFolderChange(const QString &NAME1) = 0;
+    // After a save: re-reads both file lists and selects the last slip file.
+    virtual void refreshFileListsSelectingLast() = 0;
+    // Goes to the folder of the file and selects it in the slip file list.
+    virtual void showInFileBrowser(const QString &path) = 0;
+    virtual void hideTotalsGrid() = 0;
+    // True when nothing can be saved into the folder (see isReadOnlyOrOpticalVolume).
+    virtual bool refusesSaving(const QString &folder) = 0;
+    // The slip was recalculated: show the total box and the status texts.
+    virtual void showCalculation(const KeisanResult &result) = 0;
+    // Estimate data files (".MRV", ".115") are imported, not read as slips. The import is not
+    // part of the program yet: the window says so, and the slip stays as it was.
+    virtual void importEstimate(const QString &path) = 0;
+};
 
-// Program-wide state of the main window that these commands read and change.
+// Program-wide state that the slip commands read and change.
 struct SlipState
 {
     bool newNumberFlag = false;         // the number shown was just issued by the counter
@@ -26,27 +46,6 @@ struct SlipState
 // True when files cannot be written into the folder's volume: mounted read-only, or an
 // optical disc (CD or DVD).
 bool isReadOnlyOrOpticalVolume(const QString &folder);
-
-// The rest of the window as far as the commands need it. Hooks left empty are skipped,
-// except consumptionTax and currentFolder, which saving needs.
-struct SlipHooks
-{
-    SlipFile::ConsumptionTax consumptionTax;
-    std::function<void()> recalculate; // Keisan
-    // File browser.
-    std::function<QString()> currentFolder;
-    std::function<void()> toggleFilePanel; // the ﾌｧｲﾙ command
-    std::function<void()> hideFilePanel;
-    // Called before the folder question when PRINT.INI asks for the automatic folder change:
-    // moves to the registered folder whose name occurs in NAME1 (or the general folder).
-    std::function<void(const QString &NAME1)> automaticFolderChange;
-    std::function<void()> refreshFileLists; // re-read both lists, select the last slip file
-    std::function<void(const QString &path)> showInFileBrowser; // go to its folder, select it
-    // Estimate data files (".MRV", ".115") are imported, not read as slips.
-    std::function<void(const QString &path)> importEstimate;
-    std::function<void()> hideTotalsGrid;
-    std::function<bool(const QString &folder)> refusesSaving = isReadOnlyOrOpticalVolume;
-};
 
 // The header box the window should give the focus to after a command.
 enum class SlipField { None, NAME1, Bangou, TITLE };
@@ -59,43 +58,20 @@ struct SaveResult
     QString path;                      // the file written
 };
 
+struct OpenResult
+{
+    // An estimate data file: handed to the estimate import, the slip was left alone.
+    bool estimate = false;
+    // False when the date line was no date: the slip kept the date of the blanking (now),
+    // and the user was told so.
+    bool dateRead = true;
+};
+
 // FNAME_CHECK: Bangou and then TITLE may not hold \ / : . ; * ? " < > | (half-width only;
 // the full-width forms are fine). Shows the message and returns the offending box, or
 // SlipField::None when both are fine.
 SlipField FNAME_CHECK(const SlipHeader &header);
 
-// 登録 (SpeedButton5Click): checks, asks, writes the slip file into the current folder and
-// advances the counter of a new slip.
-SaveResult saveSlip(const SlipHeader &header, const StringGrid &items, SlipState &state,
-                    const SlipHooks &hooks);
-
-// HAKUSI_CALL: empties the slip (30 numbered empty rows, header fields cleared, DTP1 now),
-// sets the new-number flag and hides the totals grid. Keeps KEISYOU, the tax mode and the
-// slip options. Fetches no number and does not recalculate.
-void HAKUSI_CALL(SlipHeader &header, StringGrid &items, SlipState &state, const SlipHooks &hooks);
-
-// Blanking as loading does it: HAKUSI_CALL, the next slip number, recalculation. The window
-// then gives NAME1 the focus and makes row 1, column 1 current.
-void blankSlip(SlipHeader &header, StringGrid &items, SlipState &state, const SlipHooks &hooks);
-
-// 白紙 (SpeedButton11Click and its keys): asks "白紙に戻します。" and blanks on Yes. True when
-// the slip was blanked.
-bool whitePaperCommand(SlipHeader &header, StringGrid &items, SlipState &state,
-                       const SlipHooks &hooks);
-
-struct OpenResult
-{
-    bool imported = false; // handed to the estimate import instead
-};
-
-// Opens a slip file chosen in the file list (FileListBox1DblClick): blanks, reads, takes the
-// title from the file name, recalculates and clears the new-number flag. The caller makes
-// row 1 current and keeps the list index as the browse position.
-OpenResult openSlipFile(const QString &path, SlipHeader &header, StringGrid &items,
-                        SlipState &state, const SlipHooks &hooks);
-
-// KANREN_YOMIKOMI: opens the file named on the command line. Start-up calls HAKUSI_CALL
-// first (no number is fetched for it); the file browser goes to the file's folder and
-// selects it.
-void KANREN_YOMIKOMI(const QString &path, SlipHeader &header, StringGrid &items, SlipState &state,
-                     const SlipHooks &hooks);
+// True for the estimate data files that go to the import instead of the slip reader: a path
+// that contains ".MRV" anywhere (a folder of the estimate program counts), or a ".115" file.
+bool isEstimateFile(const QString &path);

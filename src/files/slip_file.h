@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 class StringGrid;
@@ -22,10 +21,6 @@ namespace SlipFile {
 
 inline constexpr int headerLines = 13;
 inline constexpr int itemColumns = 12;
-
-// The consumption tax of line 11 in whole yen, as the calculation gives it for the slip's
-// tax mode (exclusive tax by the rounding mode, or the inclusive tax, of the taxable total).
-using ConsumptionTax = std::function<qint64(const StringGrid &items, TaxMode mode)>;
 
 // A date-time as days since 1899-12-30 with the time of day as fraction, in the shortest
 // text of up to 15 significant digits ("36862.6314104167", "38473").

@@ -6,40 +6,39 @@
 
 namespace {
 
-void printReceipt(const PreviewPrintSteps &steps)
+void printReceipt(PreviewHost &host)
 {
     // A receipt without an honorific is how a blank receipt is printed, so this only warns.
-    if (isMissingHonorific(steps.honorific()))
+    if (isMissingHonorific(host.honorific()))
         prompter().information(PreviewText::noHonorificReceipt());
-    steps.printReceipt(PrintIni::flag(QStringLiteral("[領収証小]=")));
-    steps.forgetReceiptProviso();
+    host.printReceipt(PrintIni::flag(QStringLiteral("[領収証小]=")));
+    host.forgetReceiptProviso();
     prompter().setBusy(false);
 }
 
-void printEnvelope(const PreviewPrintSteps &steps)
+void printEnvelope(PreviewHost &host)
 {
-    if (isMissingHonorific(steps.honorific()))
+    if (isMissingHonorific(host.honorific()))
         prompter().information(PreviewText::noHonorific());
     if (!prompter().question(PreviewText::envelopeQuestion()))
         return;
-    steps.printEnvelope(PrintIni::flag(QStringLiteral("[封筒長形３号]=")));
+    host.printEnvelope(PrintIni::flag(QStringLiteral("[封筒長形３号]=")));
     prompter().setBusy(false);
 }
 
-void printStatement(const PreviewPrintSteps &steps)
+void printStatement(PreviewHost &host)
 {
-    steps.printStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
-    steps.advanceSlipNumber();
-    if (steps.processPendingEvents)
-        steps.processPendingEvents();
+    host.printStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
+    host.advanceSlipNumber();
+    host.processPendingEvents();
     prompter().information(PreviewText::checkAgainstCopy());
     prompter().setBusy(false);
 }
 
-void printSlip(const PreviewPrintSteps &steps)
+void printSlip(PreviewHost &host)
 {
-    steps.recalculate();
-    steps.printSlip();
+    host.recalculate();
+    host.printSlip();
     prompter().setBusy(false);
 }
 
@@ -62,37 +61,37 @@ bool isMissingHonorific(const QString &honorific)
            honorific == QStringLiteral("　");
 }
 
-void printFromPreview(PreviewMode mode, const PreviewPrintSteps &steps)
+void printFromPreview(PreviewMode mode, PreviewHost &host)
 {
     switch (mode) {
     case PreviewMode::Receipt:
-        printReceipt(steps);
+        printReceipt(host);
         break;
     case PreviewMode::Envelope:
-        printEnvelope(steps);
+        printEnvelope(host);
         break;
     case PreviewMode::Statement:
-        printStatement(steps);
+        printStatement(host);
         break;
     case PreviewMode::Slip:
-        printSlip(steps);
+        printSlip(host);
         break;
     }
 }
 
-void runSlipPreview(bool &previewCancelled, const SlipPreviewSteps &steps)
+void runSlipPreview(bool &previewCancelled, PreviewHost &host)
 {
     previewCancelled = true;
-    if (steps.statementShown()) {
-        steps.previewStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
+    if (host.statementShown()) {
+        host.previewStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
         if (!previewCancelled)
-            steps.openPreviewWindow();
+            host.openPreviewWindow();
         return;
     }
-    steps.recalculate();
-    steps.previewSlip();
+    host.recalculate();
+    host.previewSlip();
     if (!previewCancelled) {
-        steps.openPreviewWindow();
+        host.openPreviewWindow();
         prompter().setBusy(false);
     }
 }

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 // The commands that lead into and out of the preview window and need the main window's
 // slip: the preview command of the toolbar, and printing the previewed document from the
 // preview's own 印刷 button. The main window supplies the steps that touch its controls
@@ -37,40 +35,41 @@ inline QString checkAgainstCopy()
 }
 } // namespace PreviewText
 
-// The main window's part of printing from the preview. Each layout hook receives the
-// choice PRINT.INI makes for it.
-struct PreviewPrintSteps
+// What the preview commands need of the main window: the steps that touch its controls and
+// layouts. Each layout step receives the choice PRINT.INI makes for it.
+class PreviewHost
 {
-    std::function<QString()> honorific;               // KEISYOU's text
-    std::function<void(bool small)> printReceipt;     // "[領収証小]=1": the small receipt
-    std::function<void()> forgetReceiptProviso;       // the remembered 但し書き
-    std::function<void(bool longNo3)> printEnvelope;  // "[封筒長形３号]=1": 長形3号
-    std::function<void(bool formNo2)> printStatement; // "[書式２号]=1": form No. 2
-    std::function<void()> advanceSlipNumber;          // after a statement
-    std::function<void()> processPendingEvents;       // optional: let the job's windows settle
-    std::function<void()> recalculate;                // Keisan
+public:
+    virtual ~PreviewHost() = default;
+
+    virtual QString honorific() const = 0; // KEISYOU's text
+    virtual void recalculate() = 0;        // Keisan
+
+    // Printing from the preview.
+    virtual void printReceipt(bool small) = 0;     // "[領収証小]=1": the small receipt
+    virtual void forgetReceiptProviso() = 0;       // the remembered 但し書き
+    virtual void printEnvelope(bool longNo3) = 0;  // "[封筒長形３号]=1": 長形3号
+    virtual void printStatement(bool formNo2) = 0; // "[書式２号]=1": form No. 2
+    virtual void advanceSlipNumber() = 0;          // after a statement
+    virtual void processPendingEvents() = 0;       // let the print job's windows settle
     // The slip print of the print framework (printSlip): it refuses a slip without a kind
     // with its message and runs the layout chosen in PRN_S.
-    std::function<void()> printSlip;
+    virtual void printSlip() = 0;
+
+    // The preview command.
+    virtual bool statementShown() const = 0;         // SG0 visible
+    virtual void previewStatement(bool formNo2) = 0; // PP_PRINT36_MEISAI(_2)
+    // The slip preview of the print framework (previewSlip): reminds of a missing
+    // honorific, refuses a slip without a kind and records the PP_ twin of PRN_S.
+    virtual void previewSlip() = 0;
+    virtual void openPreviewWindow() = 0; // a fresh TPREV, modal
 };
 
 // The preview's 印刷 button: prints the document being previewed for real. The preview
 // window stays open afterwards.
-void printFromPreview(PreviewMode mode, const PreviewPrintSteps &steps);
-
-// The main window's part of the preview command.
-struct SlipPreviewSteps
-{
-    std::function<bool()> statementShown;               // SG0 visible
-    std::function<void(bool formNo2)> previewStatement; // PP_PRINT36_MEISAI(_2)
-    std::function<void()> recalculate;                  // Keisan
-    // The slip preview of the print framework (previewSlip): reminds of a missing
-    // honorific, refuses a slip without a kind and records the PP_ twin of PRN_S.
-    std::function<void()> previewSlip;
-    std::function<void()> openPreviewWindow; // a fresh TPREV, modal
-};
+void printFromPreview(PreviewMode mode, PreviewHost &host);
 
 // The ﾌﾟﾚﾋﾞｭｰ command. previewCancelled is the main window's flag: set here, cleared by a
 // page producer once its printer setup was confirmed. The window opens only when it was
 // cleared, so a refused setup shows nothing.
-void runSlipPreview(bool &previewCancelled, const SlipPreviewSteps &steps);
+void runSlipPreview(bool &previewCancelled, PreviewHost &host);

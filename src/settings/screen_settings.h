@@ -1,8 +1,8 @@
 #pragma once
 
 #include "settings/display_colours.h"
-#include "settings/main_menu.h"
-#include "slip/slip_header.h"
+#include "settings/main_menu_keys.h"
+#include "common/tax_mode.h"
 
 #include <QString>
 

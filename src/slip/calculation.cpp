@@ -38,7 +38,56 @@ bool isQuantityOrPrice(int column)
            column == ItemColumn::costPrice;
 }
 
+// Adds the row's amount and cost to the totals. A sum beyond the money range leaves that
+// row's value out of the totals it would break; false then.
+bool addToTotals(const StringGrid &grid, int row, SlipTotals &totals)
+{
+    bool fits = true;
+    const QString amountText = grid.cell(ItemColumn::amount, row);
+    if (!amountText.isEmpty()) {
+        try {
+            const Money value = Money::parse(amountText);
+            const Money item = totals.item + value;
+            if (grid.cell(ItemColumn::exemptMark, row) != u"1")
+                totals.taxable += value;
+            totals.item = item;
+        } catch (const MiravoError &) {
+            fits = false;
+        }
+    }
+    const QString costText = grid.cell(ItemColumn::costAmount, row);
+    if (!costText.isEmpty()) {
+        try {
+            totals.cost += Money::parse(costText);
+        } catch (const MiravoError &) {
+            fits = false;
+        }
+    }
+    return fits;
+}
+
 } // namespace
+
+SlipTotals itemTotals(const StringGrid &items)
+{
+    SlipTotals totals;
+    for (int row = 1; row < items.rows(); ++row)
+        addToTotals(items, row, totals);
+    return totals;
+}
+
+qint64 consumptionTax(const SlipTotals &totals, TaxMode taxMode, RoundingMode rounding)
+{
+    switch (taxMode) {
+    case TaxMode::Inclusive:
+        return inclusiveTax(totals.taxable);
+    case TaxMode::Exclusive:
+        return exclusiveTax(totals.taxable, rounding);
+    case TaxMode::Exempt:
+        break;
+    }
+    return 0;
+}
 
 CalcSettings CalcSettings::fromPrintIni()
 {
@@ -89,15 +138,15 @@ KeisanResult Calculation::Keisan(StringGrid &SG1, TaxMode taxMode, GridCell curr
         GridBatch batch(SG1);
         for (int row = 1; row < SG1.rows(); ++row) {
             calculateRow(SG1, row, taxMode, current, result);
-            if (!addToTotals(SG1, row))
+            if (!addToTotals(SG1, row, totals))
                 totalsOverflowed = true;
         }
     }
     if (totalsOverflowed)
         reportDigitOverflow();
     fillTexts(taxMode, result);
-    if (refreshClassificationTotals)
-        refreshClassificationTotals();
+    if (classificationTotals)
+        classificationTotals->refreshClassificationTotals(totals);
     return result;
 }
 
@@ -162,33 +211,6 @@ QString Calculation::rowRate(const QString &amount, const QString &cost, bool on
     if (settings.profitRate)
         return WARIZAN(QString::number(truncateToInteger(a - c)), amount);
     return WARIZAN(cost, amount);
-}
-
-bool Calculation::addToTotals(const StringGrid &grid, int row)
-{
-    // A sum beyond the money range leaves that row's value out of the totals it would break.
-    bool fits = true;
-    const QString amountText = grid.cell(ItemColumn::amount, row);
-    if (!amountText.isEmpty()) {
-        try {
-            const Money value = Money::parse(amountText);
-            const Money item = totals.item + value;
-            if (grid.cell(ItemColumn::exemptMark, row) != u"1")
-                totals.taxable += value;
-            totals.item = item;
-        } catch (const MiravoError &) {
-            fits = false;
-        }
-    }
-    const QString costText = grid.cell(ItemColumn::costAmount, row);
-    if (!costText.isEmpty()) {
-        try {
-            totals.cost += Money::parse(costText);
-        } catch (const MiravoError &) {
-            fits = false;
-        }
-    }
-    return fits;
 }
 
 void Calculation::fillTexts(TaxMode taxMode, KeisanResult &result) const

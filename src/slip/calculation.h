@@ -1,28 +1,13 @@
 #pragma once
 
+#include "slip/item_columns.h"
 #include "slip/money.h"
 #include "slip/slip_arithmetic.h"
 #include "slip/slip_header.h"
 
 #include <QString>
 
-#include <functional>
-
 class StringGrid;
-
-// Columns of the item grid SG1 (column 0 holds the row numbers).
-namespace ItemColumn {
-constexpr int name = 2;
-constexpr int exemptMark = 3;
-constexpr int shape = 4;
-constexpr int quantity = 5;
-constexpr int unit = 6;
-constexpr int unitPrice = 7;
-constexpr int costPrice = 8;
-constexpr int amount = 9;
-constexpr int costAmount = 10;
-constexpr int rate = 11;
-} // namespace ItemColumn
 
 // The program-wide calculation settings, read from PRINT.INI at start-up and again whenever
 // the print settings dialog closes.
@@ -46,6 +31,23 @@ struct SlipTotals
     Money item;    // column 9 of every row
     Money taxable; // column 9 of rows without the tax-exempt mark
     Money cost;    // column 10 of every row
+};
+
+// The sums of column 9 and 10 as the item grid holds them now, without recalculating its
+// rows. Rows whose values would break the money range are left out, as the recalculation
+// leaves them out.
+SlipTotals itemTotals(const StringGrid &items);
+
+// The consumption tax of a slip in whole yen: the inclusive tax of the taxable total on an
+// inclusive slip, its exclusive tax by the rounding mode on an exclusive one, 0 when exempt.
+qint64 consumptionTax(const SlipTotals &totals, TaxMode taxMode, RoundingMode rounding);
+
+// The totals-by-classification grid, refreshed after every recalculation while it is shown.
+class ClassificationTotalsView
+{
+public:
+    virtual ~ClassificationTotalsView() = default;
+    virtual void refreshClassificationTotals(const SlipTotals &totals) = 0;
 };
 
 // The grid cell being edited when the recalculation runs; column -1 when none.
@@ -82,9 +84,8 @@ class Calculation
 public:
     CalcSettings settings;
     SlipTotals totals;
-    // Refreshes the totals-by-classification grid; the window sets it and skips the refresh
-    // while that grid is hidden.
-    std::function<void()> refreshClassificationTotals;
+    // The totals-by-classification grid, once the window has one; none until then.
+    ClassificationTotalsView *classificationTotals = nullptr;
 
     // Recalculates every item row of SG1 (rows 1 to the last) and the totals. current is the
     // cell being edited: it is emptied when an amount overflows and it is a quantity or
@@ -97,7 +98,6 @@ private:
     QString lineAmount(StringGrid &grid, int row, int priceColumn, GridCell current,
                        KeisanResult &result) const;
     QString rowRate(const QString &amount, const QString &cost, bool onNetAmount) const;
-    bool addToTotals(const StringGrid &grid, int row);
     void fillTexts(TaxMode taxMode, KeisanResult &result) const;
     QString overallRateText(TaxMode taxMode, qint64 inclusiveTaxOfTaxable) const;
 };

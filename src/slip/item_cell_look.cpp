@@ -79,7 +79,8 @@ ItemCellLook itemCellLook(const StringGrid &grid, int column, int row, bool sele
             if (text.contains(u'.'))
                 look.text = ItemCellPalette::decimals;
         }
-    } else if (column == 1 || column == 6 || column == ItemColumn::rate) {
+    } else if (column == ItemColumn::category || column == ItemColumn::unit ||
+               column == ItemColumn::rate) {
         look.align = ItemCellLook::Align::Centre;
     } else {
         look.align = ItemCellLook::Align::Left;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "slip/item_columns.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -14,7 +16,7 @@ struct ItemCellColours
 {
     QColor stripe{0xD1, 0xD4, 0xFE};
     // Text colour of each column 1..11 (index 0 unused).
-    std::array<QColor, 12> columnText{};
+    std::array<QColor, ItemColumn::count> columnText{};
 
     ItemCellColours();
 };

@@ -75,6 +75,6 @@ void ItemCellPainter::emptyCell(int column, int row)
 {
     m_pending.remove({column, row});
     // The cell may have been corrected or removed since it was painted.
-    if (row < m_grid->rows() && emptyUnformattableCell(*m_grid, column, row) && recalculate)
-        recalculate();
+    if (row < m_grid->rows() && emptyUnformattableCell(*m_grid, column, row))
+        emit cellsEmptied();
 }

@@ -5,8 +5,6 @@
 #include <QSet>
 #include <QStyledItemDelegate>
 
-#include <functional>
-
 class StringGrid;
 
 // Draws the item cells of SG1 (SG1DrawCell) by the look itemCellLook decides: stripes,
@@ -14,7 +12,7 @@ class StringGrid;
 //
 // A numeric cell that cannot be shown as a number (a hand-edited file, a paste) is drawn
 // empty; right after the paint it is emptied with the cells computed from it and the slip is
-// recalculated. The model is never changed from inside a paint.
+// recalculated (cellsEmptied). The model is never changed from inside a paint.
 class ItemCellPainter : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -25,11 +23,12 @@ public:
     void setColumnTextColor(int column, const QColor &color);
     const ItemCellColours &colours() const { return m_colours; }
 
-    // Recalculates the slip after an unformattable cell was emptied.
-    std::function<void()> recalculate;
-
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+
+signals:
+    // An unformattable cell was emptied with its dependants; the slip needs recalculating.
+    void cellsEmptied();
 
 private:
     void scheduleEmptying(int column, int row) const;

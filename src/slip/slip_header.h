@@ -1,10 +1,10 @@
 #pragma once
 
+#include "common/tax_mode.h"
+
 #include <QDateTime>
 #include <QString>
 
-// The tax mode of a slip, as saved on line 10 of a slip file.
-enum class TaxMode { Exclusive = 0, Inclusive = 1, Exempt = 2 };
 
 // Everything of the slip that lives outside the item grid: the header fields, the slip
 // options and the hidden fields of the main window. The window copies its controls into

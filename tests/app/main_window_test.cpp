@@ -4,6 +4,7 @@
 #include "master/choice_list_box.h"
 #include "common/clock.h"
 #include "common/sjis.h"
+#include "common/text_file.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
@@ -19,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -65,9 +68,9 @@ TEST_F(MainWindowTest, StartsWithDesignValuesInAnEmptyProgramDirectory)
     EXPECT_EQ(window.NOUHIN->text(), "納品書");
     EXPECT_EQ(window.HATYUU->text(), "発注書");
     EXPECT_EQ(window.IRAI->text(), "見積依頼書");
-    EXPECT_EQ(int(window.calc.settings.rounding), 0);
-    EXPECT_FALSE(window.calc.settings.profitRate);
-    EXPECT_FALSE(window.calc.settings.zeroPrint);
+    EXPECT_EQ(int(window.slip.calc.settings.rounding), 0);
+    EXPECT_FALSE(window.slip.calc.settings.profitRate);
+    EXPECT_FALSE(window.slip.calc.settings.zeroPrint);
     EXPECT_TRUE(window.Bangou->text().isEmpty());
     EXPECT_EQ(window.DTP1->dateTime(), kNow);
     EXPECT_EQ(window.KEISYOU->count(), 3);
@@ -99,9 +102,9 @@ TEST_F(MainWindowTest, TakesTitlesCaptionsAndModesFromPrintIni)
     EXPECT_EQ(titles(window), expected);
     EXPECT_EQ(window.NOUHIN->text(), "納品伝票");
     EXPECT_EQ(window.SEIKYUU->text(), "請求書");
-    EXPECT_EQ(int(window.calc.settings.rounding), 2);
-    EXPECT_TRUE(window.calc.settings.profitRate);
-    EXPECT_TRUE(window.calc.settings.zeroPrint);
+    EXPECT_EQ(int(window.slip.calc.settings.rounding), 2);
+    EXPECT_TRUE(window.slip.calc.settings.profitRate);
+    EXPECT_TRUE(window.slip.calc.settings.zeroPrint);
 }
 
 TEST_F(MainWindowTest, RoundingModeReadsOnlyOneAndTwo)
@@ -110,7 +113,7 @@ TEST_F(MainWindowTest, RoundingModeReadsOnlyOneAndTwo)
     for (const auto &[value, mode] : cases) {
         dir.writeLines("PRINT.INI", {QStringLiteral("[端数処理]=") + value});
         TMIRAVO window;
-        EXPECT_EQ(int(window.calc.settings.rounding), mode) << value;
+        EXPECT_EQ(int(window.slip.calc.settings.rounding), mode) << value;
     }
 }
 
@@ -206,11 +209,11 @@ TEST_F(MainWindowTest, EndhanteiFindsTheLastUsedRow)
 {
     TMIRAVO window;
     EXPECT_FALSE(window.ENDHANTEI());
-    EXPECT_EQ(window.lastUsedRow, 0);
+    EXPECT_EQ(window.slip.lastUsedRow(), 0);
     window.SG1Cells->setCell(11, 7, "5.0");
     window.SG1Cells->setCell(2, 3, "品");
     EXPECT_TRUE(window.ENDHANTEI());
-    EXPECT_EQ(window.lastUsedRow, 7);
+    EXPECT_EQ(window.slip.lastUsedRow(), 7);
 }
 
 TEST_F(MainWindowTest, ExitWithAnEmptySlipAsksOnce)
@@ -405,6 +408,7 @@ TEST_F(MainWindowTest, ShortcutsRunTheirCommandsOnlyWhileTheWindowShows)
     auto window = showWindow();
     window->NAME1->setText("山田");
     window->ADD1->setFocus();
+    prompter.answers << false;
     QTest::keyClick(window->ADD1, Qt::Key_6, Qt::ControlModifier);
     EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
     EXPECT_EQ(window->NAME1->text(), "山田");
@@ -421,6 +425,7 @@ TEST_F(MainWindowTest, AFunctionKeyMovesBetweenLabels)
     window->MENU_ITEM(6, 3); // then on "6 白紙"
     EXPECT_EQ(window->commandLabels.at(5)->toolTip(), "F-3");
     prompter.log.clear();
+    prompter.answers << false;
     QTest::keyClick(window->NAME1, Qt::Key_F3);
     EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
 }
@@ -510,4 +515,52 @@ TEST_F(MainWindowTest, WhatTheUserLeftComesBackAfterARestart)
     EXPECT_EQ(window.KAKERITU->text(), "0.8");
     EXPECT_EQ(window.Tanto->findText("佐藤"), 0);
     EXPECT_EQ(window.commandLabels.at(2)->toolTip(), "F-5");
+}
+
+TEST_F(MainWindowTest, TheControlsAndTheSlipFollowEachOther)
+{
+    auto window = showWindow();
+    typeSlip(*window);
+    window->A5->setChecked(true);
+    EXPECT_EQ(window->slip.header.NAME1, "山田商店");
+    EXPECT_EQ(window->slip.header.TITLE, "見積");
+    EXPECT_EQ(window->slip.header.taxMode, TaxMode::Inclusive);
+    EXPECT_TRUE(window->slip.header.A5);
+    EXPECT_EQ(window->slip.items().cell(9, 1), "3150");
+
+    prompter.answers << true; // 白紙に戻します。
+    window->SpeedButton11Click();
+    EXPECT_TRUE(window->NAME1->text().isEmpty());
+    EXPECT_TRUE(window->TITLE->text().isEmpty());
+    EXPECT_EQ(window->UTIZEI->isChecked(), true); // the tax mode is kept
+    EXPECT_TRUE(window->A5->isChecked());
+    EXPECT_EQ(window->TOTALKIN->text(), "\\0.-");
+}
+
+TEST_F(MainWindowTest, DoubleClickingAnEstimateFileKeepsTheTypedSlipAndSaysSo)
+{
+    QTemporaryDir data;
+    TextFile::writeLines(data.filePath("見積.MRV"), {"x"});
+    dir.writeLines("BANGO.INI", {"20000"});
+    auto window = showWindow();
+    window->Panel1->setFolder(data.path());
+    const int browsed = window->browsePosition;
+    typeSlip(*window);
+    window->SpeedButton3Click();
+    ASSERT_EQ(window->Panel1->slipFileCount(), 1);
+
+    QListWidget *list = window->Panel1->FileListBox1;
+    const QRect item = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
+
+    EXPECT_EQ(prompter.texts("info"), QStringList{"見積データの取り込みは組み込まれていません。\r\n"
+                                                  "入力中の伝票はそのままです。"});
+    EXPECT_EQ(window->NAME1->text(), "山田商店");
+    EXPECT_EQ(window->Bangou->text(), "10023");
+    EXPECT_EQ(window->TITLE->text(), "見積");
+    EXPECT_EQ(window->SG1Cells->cell(2, 1), "ボルト, M8");
+    EXPECT_EQ(window->SG1Cells->cell(9, 1), "3150");
+    EXPECT_EQ(window->browsePosition, browsed);
+    EXPECT_EQ(dir.readLines("BANGO.INI"), QStringList{"20000"}); // no number was fetched
 }

@@ -105,3 +105,21 @@ TEST(SaveCommand, RefusalsAreInputErrorsWithTheProgramsMessages)
 }
 
 } // namespace
+
+TEST(SaveCommand, RefusesASlipInAnEstimateFolderWithoutWritingABlankOne)
+{
+    // A path with ".MRV" anywhere goes to the estimate import; the headless commands have
+    // none, and must not go on with the blanked slip in place of the file's.
+    TempProgramDir home;
+    const QString outDir = home.path() + QStringLiteral("out");
+    QDir().mkpath(outDir);
+    QDir(home.path()).mkdir(QStringLiteral("古い.MRV"));
+    const QString file = writeSlip(home.path() + QStringLiteral("古い.MRV"),
+                                   "令和7年04月01日【1】x.419", fixtureLines());
+    const CliRun run = runCli(home, {QStringLiteral("save"), file, outDir});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(
+        run.errText().contains(QStringLiteral("estimate data files cannot be imported yet")))
+        << run.errText().toStdString();
+    EXPECT_TRUE(QDir(outDir).isEmpty());
+}

@@ -17,14 +17,11 @@ TEST(Sjis, KnownByteValues)
         const char *text;
         QByteArray bytes;
     } const cases[] = {
-        {"～", QByteArray("\x81\x60")},  // CP932's reading of 0x8160
-        {"〜", QByteArray("\x81\x60")},  // the wave dash a Linux input method types
-        {"－", QByteArray("\x81\x7C")},
-        {"￥", QByteArray("\x81\x8F")},
-        {"①", QByteArray("\x87\x40")},
-        {"髙", QByteArray("\xFB\xFC")},
-        {"ｱ", QByteArray("\xB1")},
-        {"\\", QByteArray("\x5C")},
+        {"～", QByteArray("\x81\x60")}, // CP932's reading of 0x8160
+        {"〜", QByteArray("\x81\x60")}, // the wave dash a Linux input method types
+        {"－", QByteArray("\x81\x7C")}, {"￥", QByteArray("\x81\x8F")},
+        {"①", QByteArray("\x87\x40")},  {"髙", QByteArray("\xFB\xFC")},
+        {"ｱ", QByteArray("\xB1")},      {"\\", QByteArray("\x5C")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
@@ -62,4 +59,17 @@ TEST(Sjis, InvalidBytesDecodeWithoutFailing)
     const QString text = Sjis::decode(QByteArray("AB\x81", 3));
     EXPECT_TRUE(text.startsWith(QStringLiteral("AB")));
     EXPECT_FALSE(Sjis::decode(QByteArray("\xA0\xFD\xFF", 3)).isNull());
+}
+
+TEST(Sjis, ControlBytesStandForThemselves)
+{
+    // Converter tables disagree on 0x1A, 0x1C and 0x7F; in a slip file they are plain
+    // control codes like every other byte below 0x20.
+    for (int code = 0; code < 0x80; code = code == 0x1F ? 0x7F : code + 1) {
+        SCOPED_TRACE(code);
+        const QByteArray bytes = QByteArray("A") + char(code) + QByteArray("\x8E\x52"); // 山
+        const QString text = QStringLiteral("A") + QChar(code) + QStringLiteral("山");
+        EXPECT_EQ(Sjis::decode(bytes), text);
+        EXPECT_EQ(Sjis::encode(text), bytes);
+    }
 }

@@ -2,6 +2,8 @@
 #include "common/miravo_error.h"
 #include "common/sjis.h"
 #include "files/slip_commands.h"
+#include "files/slip_file.h"
+#include "slip/slip.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
@@ -29,13 +31,45 @@ QByteArray contentOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The window around the slip, recording what the commands asked of it.
+class FakeWindow : public SlipWindow
+{
+public:
+    explicit FakeWindow(QStringList &events)
+        : m_events(events)
+    {}
+
+    std::function<bool(const QString &)> refuses = [](const QString &) { return false; };
+    std::function<void(const QString &)> folderChange = [](const QString &) {};
+
+    void toggleFilePanel() override { m_events << "toggle panel"; }
+    void hideFilePanel() override { m_events << "hide panel"; }
+    void automaticFolderChange(const QString &NAME1) override { folderChange(NAME1); }
+    void refreshFileListsSelectingLast() override { m_events << "refresh lists"; }
+    void showInFileBrowser(const QString &path) override { m_events << "select " + path; }
+    void hideTotalsGrid() override { m_events << "hide totals"; }
+    bool refusesSaving(const QString &folder) override { return refuses(folder); }
+    void showCalculation(const KeisanResult &) override { m_events << "recalculate"; }
+    void importEstimate(const QString &path) override { m_events << "import " + path; }
+
+private:
+    QStringList &m_events;
+};
+
+// Line 11 of a written slip file: the consumption tax.
+QByteArray taxLineOf(const QString &path)
+{
+    return contentOf(path).split('\n').at(10);
+}
+
 class SlipCommands : public ::testing::Test
 {
 public:
     void SetUp() override
     {
         Clock::setFixedNow(now);
-        folder = slips.path();
+        slip.setFolder(slips.path());
+        header = {};
         header.NAME1 = "山田商店";
         header.TITLE = "山田商店＞";
         header.Bangou = "10023";
@@ -44,31 +78,20 @@ public:
         items.setRowCells(1, {"1", "", "ボルト", "", "", "10", "本", "25", "", "250", "", ""});
         for (int row = 2; row <= 30; ++row)
             items.setCell(0, row, QString::number(row));
-
-        hooks.consumptionTax = [this](const StringGrid &, TaxMode mode) {
-            events << QStringLiteral("tax %1").arg(int(mode));
-            return qint64(12);
-        };
-        hooks.currentFolder = [this] { return folder; };
-        hooks.recalculate = [this] { events << "recalculate"; };
-        hooks.toggleFilePanel = [this] { events << "toggle panel"; };
-        hooks.hideFilePanel = [this] { events << "hide panel"; };
-        hooks.hideTotalsGrid = [this] { events << "hide totals"; };
-        hooks.refreshFileLists = [this] { events << "refresh lists"; };
-        hooks.importEstimate = [this](const QString &path) { events << "import " + path; };
-        hooks.showInFileBrowser = [this](const QString &path) { events << "select " + path; };
-        hooks.refusesSaving = [](const QString &) { return false; };
+        window.refuses = [](const QString &) { return false; };
+        window.folderChange = [](const QString &) {};
     }
     void TearDown() override { Clock::setFixedNow(QDateTime()); }
 
+    QString folder() const { return slip.folder(); }
     QString expectedPath() const
     {
-        return QDir(folder).filePath(QStringLiteral("令和8年12月09日【10023】山田商店＞.419"));
+        return QDir(folder()).filePath(QStringLiteral("令和8年12月09日【10023】山田商店＞.419"));
     }
-    QStringList slipFiles() const { return QDir(folder).entryList(QDir::Files); }
+    QStringList slipFiles() const { return QDir(folder()).entryList(QDir::Files); }
     QString folderQuestion() const
     {
-        return "question: フォルダ名＜" + QDir::toNativeSeparators(folder) + folderQuestionEnd;
+        return "question: フォルダ名＜" + QDir::toNativeSeparators(folder()) + folderQuestionEnd;
     }
     void answer(std::initializer_list<bool> answers)
     {
@@ -80,12 +103,12 @@ public:
     TempProgramDir programDir;
     ScriptedPrompter prompts;
     QTemporaryDir slips;
-    QString folder;
-    SlipHeader header;
-    StringGrid items{12, 31};
-    SlipState state;
-    SlipHooks hooks;
+    Slip slip;
+    SlipHeader &header = slip.header;
+    StringGrid &items = slip.items();
+    SlipState &state = slip.state;
     QStringList events;
+    FakeWindow window{events};
 };
 
 } // namespace
@@ -117,13 +140,13 @@ TEST_F(SlipCommands, FileNameCheckRefusesHalfWidthCharactersOnly)
 
 TEST_F(SlipCommands, AnOrdinaryFolderIsWritable)
 {
-    EXPECT_FALSE(isReadOnlyOrOpticalVolume(folder));
+    EXPECT_FALSE(isReadOnlyOrOpticalVolume(folder()));
 }
 
 TEST_F(SlipCommands, RefusedNameMovesTheFocusAndWritesNothing)
 {
     header.Bangou = "A/1";
-    const SaveResult result = saveSlip(header, items, state, hooks);
+    const SaveResult result = slip.save(window);
     EXPECT_FALSE(result.saved);
     EXPECT_EQ(result.focus, SlipField::Bangou);
     EXPECT_EQ(prompts.log, QStringList{forbiddenMessage});
@@ -131,7 +154,7 @@ TEST_F(SlipCommands, RefusedNameMovesTheFocusAndWritesNothing)
 
     header.Bangou = "Ａ／１";
     answer({true});
-    EXPECT_TRUE(saveSlip(header, items, state, hooks).saved);
+    EXPECT_TRUE(slip.save(window).saved);
     EXPECT_EQ(slipFiles(), QStringList{"令和8年12月09日【Ａ／１】山田商店＞.419"});
 }
 
@@ -146,7 +169,7 @@ TEST_F(SlipCommands, SavingStopsWithoutWritingOnEachRefusal)
     } const cases[] = {
         {"statement mode", [](SlipCommands &t) { t.state.statementMode = true; }, {}, {}},
         {"optical volume",
-         [](SlipCommands &t) { t.hooks.refusesSaving = [](const QString &) { return true; }; },
+         [](SlipCommands &t) { t.window.refuses = [](const QString &) { return true; }; },
          {"warning: CD-ROMにはファイルを保存できません。\r\nドライブを変更してください。"},
          {"toggle panel"}},
         {"empty title",
@@ -167,7 +190,7 @@ TEST_F(SlipCommands, SavingStopsWithoutWritingOnEachRefusal)
         events.clear();
         state = {};
         c.arrange(*this);
-        const SaveResult result = saveSlip(header, items, state, hooks);
+        const SaveResult result = slip.save(window);
         EXPECT_FALSE(result.saved);
         QStringList expectedLog = c.log;
         expectedLog.replaceInStrings("%folder", folderQuestion());
@@ -182,22 +205,23 @@ TEST_F(SlipCommands, SaveWritesAdvancesTheCounterOnceAndOverwritesOnRequest)
     programDir.writeLines("BANGO.INI", {"10023"});
     state.newNumberFlag = true;
     answer({true});
-    const SaveResult first = saveSlip(header, items, state, hooks);
+    const SaveResult first = slip.save(window);
     EXPECT_TRUE(first.saved);
     EXPECT_FALSE(first.closeWindow);
     EXPECT_EQ(first.path, expectedPath());
     EXPECT_EQ(prompts.log, (QStringList{folderQuestion(), "beep", "info: 登録しました。"}));
-    EXPECT_EQ(events, (QStringList{"tax 0", "refresh lists"}));
+    EXPECT_EQ(events, QStringList{"refresh lists"});
     EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"10024"});
     EXPECT_FALSE(state.newNumberFlag);
     EXPECT_EQ(slipFiles(), QStringList{QFileInfo(expectedPath()).fileName()});
-    EXPECT_EQ(contentOf(expectedPath()).split('\n').at(10), QByteArray("12\r"));
+    // The exclusive tax of the 250 yen the grid holds, truncated.
+    EXPECT_EQ(taxLineOf(expectedPath()), QByteArray("12\r"));
 
     // A correction saved again overwrites the file and leaves the counter alone.
     header.ADD1 = "訂正";
     prompts.log.clear();
     answer({true, true});
-    EXPECT_TRUE(saveSlip(header, items, state, hooks).saved);
+    EXPECT_TRUE(slip.save(window).saved);
     EXPECT_EQ(prompts.log.at(1), "question: 同名ファイルが存在します。\r\n上書きしますか？");
     EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"10024"});
     EXPECT_TRUE(contentOf(expectedPath()).contains(Sjis::encode("訂正")));
@@ -212,7 +236,7 @@ TEST_F(SlipCommands, OverwriteAnsweredNoChangesNothing)
     existing.close();
     state.newNumberFlag = true;
     answer({true, false});
-    const SaveResult result = saveSlip(header, items, state, hooks);
+    const SaveResult result = slip.save(window);
     EXPECT_FALSE(result.saved);
     EXPECT_EQ(prompts.log.size(), 2); // folder and overwrite questions, no message
     EXPECT_EQ(contentOf(expectedPath()), QByteArray("earlier slip\r\n"));
@@ -233,7 +257,7 @@ TEST_F(SlipCommands, FailedSaveKeepsTheEarlierFileAndTheCounter)
     answer({true, true});
     {
         const FileSizeLimit limit(earlier.size());
-        EXPECT_THROW(saveSlip(header, items, state, hooks), IoError);
+        EXPECT_THROW(slip.save(window), IoError);
     }
     EXPECT_EQ(contentOf(expectedPath()), earlier);
     EXPECT_EQ(slipFiles(), QStringList{QFileInfo(expectedPath()).fileName()});
@@ -245,21 +269,21 @@ TEST_F(SlipCommands, ExemptSlipWritesNoTaxAndTheInclusiveOneAsksForIt)
 {
     header.taxMode = TaxMode::Exempt;
     answer({true});
-    saveSlip(header, items, state, hooks);
-    EXPECT_EQ(contentOf(expectedPath()).split('\n').at(10), QByteArray("0\r"));
-    EXPECT_FALSE(events.contains("tax 2"));
+    slip.save(window);
+    EXPECT_EQ(taxLineOf(expectedPath()), QByteArray("0\r"));
 
+    // The inclusive tax of 250 yen: 250 × 5 / 105, truncated.
     header.taxMode = TaxMode::Inclusive;
     answer({true, true});
-    saveSlip(header, items, state, hooks);
-    EXPECT_TRUE(events.contains("tax 1"));
+    slip.save(window);
+    EXPECT_EQ(taxLineOf(expectedPath()), QByteArray("11\r"));
 }
 
 TEST_F(SlipCommands, CloseAfterSaveAsksOnceMore)
 {
     state.closeAfterSaveRequest = true;
     answer({true, true});
-    const SaveResult result = saveSlip(header, items, state, hooks);
+    const SaveResult result = slip.save(window);
     EXPECT_TRUE(result.closeWindow);
     EXPECT_EQ(prompts.log.last(), "question: 終了します。");
 }
@@ -267,18 +291,18 @@ TEST_F(SlipCommands, CloseAfterSaveAsksOnceMore)
 TEST_F(SlipCommands, AutomaticFolderChangeComesBeforeTheFolderQuestion)
 {
     QTemporaryDir customerFolder;
-    hooks.automaticFolderChange = [&](const QString &customer) {
+    window.folderChange = [&](const QString &customer) {
         events << "change for " + customer;
-        folder = customerFolder.path();
+        slip.setFolder(customerFolder.path());
     };
     answer({true, true});
-    saveSlip(header, items, state, hooks);
+    slip.save(window);
     EXPECT_FALSE(events.contains("change for 山田商店")); // off unless PRINT.INI says so
 
     programDir.writeLines("PRINT.INI", {"[自動フォルダチェンジ]=1"});
     events.clear();
     answer({true});
-    const SaveResult result = saveSlip(header, items, state, hooks);
+    const SaveResult result = slip.save(window);
     EXPECT_EQ(events.first(), "change for 山田商店");
     EXPECT_EQ(prompts.log.at(prompts.log.size() - 3), folderQuestion());
     EXPECT_EQ(QFileInfo(result.path).absolutePath(), QDir(customerFolder.path()).absolutePath());
@@ -291,17 +315,20 @@ TEST_F(SlipCommands, OpenReadsTheFileAndKeepsItsNumber)
     header.taxMode = TaxMode::Inclusive;
     header.Tanto = "佐藤";
     answer({true});
-    const QString path = saveSlip(header, items, state, hooks).path;
+    const QString path = slip.save(window).path;
 
     programDir.writeLines("BANGO.INI", {"20000"});
-    SlipHeader loaded;
+    Slip opened;
+    SlipHeader &loaded = opened.header;
     loaded.KEISYOU = "様";
-    StringGrid loadedItems(12, 60);
-    SlipState loadedState;
+    StringGrid &loadedItems = opened.items();
+    loadedItems.setRowCount(60);
+    SlipState &loadedState = opened.state;
     events.clear();
     prompts.log.clear();
-    const OpenResult result = openSlipFile(path, loaded, loadedItems, loadedState, hooks);
-    EXPECT_FALSE(result.imported);
+    const OpenResult result = opened.open(path, window);
+    EXPECT_FALSE(result.estimate);
+    EXPECT_TRUE(result.dateRead);
     EXPECT_TRUE(prompts.log.isEmpty());
     EXPECT_EQ(loaded.Bangou, "10023");
     EXPECT_EQ(loaded.TITLE, "山田商店＞");
@@ -317,44 +344,48 @@ TEST_F(SlipCommands, OpenReadsTheFileAndKeepsItsNumber)
 
 TEST_F(SlipCommands, OpenWithAnUnreadableDateKeepsNow)
 {
-    QFile file(QDir(folder).filePath("平成17年05月01日【1】壊れ.419"));
+    QFile file(QDir(folder()).filePath("平成17年05月01日【1】壊れ.419"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("name\r\n\r\n\r\n\r\nnot a date\r\n");
     file.close();
-    openSlipFile(file.fileName(), header, items, state, hooks);
+    EXPECT_FALSE(slip.open(file.fileName(), window).dateRead);
     EXPECT_EQ(prompts.log, QStringList{"info: 日付の変換ができませんでした。"});
     EXPECT_EQ(header.DTP1, now);
     EXPECT_EQ(header.NAME1, "name");
     EXPECT_EQ(header.TITLE, "壊れ");
 }
 
-TEST_F(SlipCommands, EstimateFilesGoToTheImport)
+TEST_F(SlipCommands, EstimateFilesGoToTheImportAndKeepTheTypedSlip)
 {
+    programDir.writeLines("BANGO.INI", {"20000"});
     for (const char *path :
          {"/data/old.MRV/平成17年05月01日【1】x.419", "/data/est.115", "/data/est.mrv"}) {
         SCOPED_TRACE(path);
         events.clear();
         header.NAME1 = "before";
-        const OpenResult result =
-            openSlipFile(QString::fromUtf8(path), header, items, state, hooks);
-        EXPECT_TRUE(result.imported);
-        EXPECT_EQ(header.NAME1, "");
-        EXPECT_EQ(events.last(), "import " + QString::fromUtf8(path));
+        const OpenResult result = slip.open(QString::fromUtf8(path), window);
+        EXPECT_TRUE(result.estimate);
+        // Nothing is blanked for an import that cannot run yet: no row, no number is lost.
+        EXPECT_EQ(header.NAME1, "before");
+        EXPECT_EQ(header.Bangou, "10023");
+        EXPECT_EQ(items.cell(2, 1), "ボルト");
+        EXPECT_EQ(events, QStringList{"import " + QString::fromUtf8(path)});
     }
+    EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"20000"});
 }
 
 TEST_F(SlipCommands, CommandLineOpenSelectsTheFileAndFetchesNoNumber)
 {
     answer({true});
-    const QString path = saveSlip(header, items, state, hooks).path;
+    const QString path = slip.save(window).path;
     programDir.writeLines("BANGO.INI", {"20000"});
-    SlipHeader loaded;
-    StringGrid loadedItems(12, 31);
-    SlipState loadedState;
+    Slip opened;
+    const SlipHeader &loaded = opened.header;
+    const SlipState &loadedState = opened.state;
     events.clear();
-    HAKUSI_CALL(loaded, loadedItems, loadedState, hooks);
+    opened.HAKUSI_CALL(window);
     EXPECT_TRUE(loadedState.newNumberFlag);
-    KANREN_YOMIKOMI(path, loaded, loadedItems, loadedState, hooks);
+    opened.KANREN_YOMIKOMI(path, window);
     EXPECT_EQ(events, (QStringList{"hide totals", "select " + path, "hide panel", "recalculate"}));
     EXPECT_EQ(loaded.Bangou, "10023");
     EXPECT_FALSE(loadedState.newNumberFlag);
@@ -371,12 +402,13 @@ TEST_F(SlipCommands, WhitePaperAsksThenBlanksKeepingHonorificTaxModeAndKinds)
     items.setRowCount(51);
     items.setCell(3, 50, "1");
 
-    EXPECT_FALSE(whitePaperCommand(header, items, state, hooks));
+    answer({false});
+    EXPECT_FALSE(slip.whitePaper(window));
     EXPECT_EQ(prompts.log, QStringList{"question: 白紙に戻します。"});
     EXPECT_EQ(header.NAME1, "山田商店");
 
     answer({true});
-    EXPECT_TRUE(whitePaperCommand(header, items, state, hooks));
+    EXPECT_TRUE(slip.whitePaper(window));
     EXPECT_EQ(items.rows(), 31);
     for (int row = 1; row <= 30; ++row) {
         QStringList expected(12);

@@ -343,3 +343,40 @@ TEST(SlipFile, FailedWriteKeepsTheEarlierFile)
     EXPECT_EQ(after.readAll(), earlier);
     EXPECT_EQ(QFileInfo(path).dir().entryList(QDir::Files), QStringList{"slip.419"});
 }
+
+TEST(SlipFile, ControlBytesInACellStayInTheirCell)
+{
+    // 0x7F is no blank: unquoted, it stays inside its cell, and the quantity stays in 数量.
+    SlipFolder folder;
+    const QString name = QStringLiteral("平成17年05月01日【1】t.419");
+    folder.writeLines(name, {"客", "", "", "", "38473", "", "t", "様", "", "", "", "", "1"});
+    const QString path = folder.file(name);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("1,,A\x7F"
+                   "B,,,2,\x8C\xC2,100\r\n");
+    }
+    SlipHeader header;
+    StringGrid items(12, 31);
+    SlipFile::read(path, header, items);
+    EXPECT_EQ(items.rowCells(1), (QStringList{"1", "",
+                                              QStringLiteral("A\x7F"
+                                                             "B"),
+                                              "", "", "2", "個", "100", "", "", "", ""}));
+
+    // Every control byte is written as itself and read back into its cell.
+    for (const char control : {'\x1A', '\x1C', '\x7F'}) {
+        SCOPED_TRACE(int(control));
+        const QString cell = QStringLiteral("A") + QChar(control) + QStringLiteral("B");
+        items.setCell(2, 1, cell);
+        SlipFile::write(path, header, items, 0);
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().contains(QByteArray("A") + control + "B"));
+        StringGrid back(12, 31);
+        SlipFile::read(path, header, back);
+        EXPECT_EQ(back.cell(2, 1), cell);
+        EXPECT_EQ(back.cell(5, 1), "2");
+    }
+}

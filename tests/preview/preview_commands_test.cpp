@@ -38,26 +38,30 @@ TEST(PreviewCommands, HonorificIsMissingWhenEmptyOrOneBlank)
     EXPECT_FALSE(isMissingHonorific("様"));
 }
 
-// The main window's steps, recording what ran.
-class PrintSteps
+// The main window as the preview commands see it, recording what ran.
+class RecordingHost : public PreviewHost
 {
 public:
-    QString honorific = QStringLiteral("様");
+    QString honorificText = QStringLiteral("様");
+    bool statementShownFlag = false;
     QStringList calls;
 
-    PreviewPrintSteps steps()
+    QString honorific() const override { return honorificText; }
+    void recalculate() override { calls << "recalculate"; }
+    void printReceipt(bool small) override { calls << (small ? "small receipt" : "receipt"); }
+    void forgetReceiptProviso() override { calls << "forget proviso"; }
+    void printEnvelope(bool no3) override { calls << (no3 ? "envelope no3" : "envelope"); }
+    void printStatement(bool no2) override { calls << (no2 ? "statement 2" : "statement"); }
+    void advanceSlipNumber() override { calls << "advance number"; }
+    void processPendingEvents() override {}
+    void printSlip() override { calls << "slip"; }
+    bool statementShown() const override { return statementShownFlag; }
+    void previewStatement(bool no2) override
     {
-        PreviewPrintSteps s;
-        s.honorific = [this] { return honorific; };
-        s.printReceipt = [this](bool small) { calls << (small ? "small receipt" : "receipt"); };
-        s.forgetReceiptProviso = [this] { calls << "forget proviso"; };
-        s.printEnvelope = [this](bool no3) { calls << (no3 ? "envelope no3" : "envelope"); };
-        s.printStatement = [this](bool no2) { calls << (no2 ? "statement 2" : "statement"); };
-        s.advanceSlipNumber = [this] { calls << "advance number"; };
-        s.recalculate = [this] { calls << "recalculate"; };
-        s.printSlip = [this] { calls << "slip"; };
-        return s;
+        calls << (no2 ? "statement 2 preview" : "statement preview");
     }
+    void previewSlip() override { calls << "slip preview"; }
+    void openPreviewWindow() override { calls << "open window"; }
 };
 
 class PrintFromPreviewTest : public ::testing::Test
@@ -65,12 +69,12 @@ class PrintFromPreviewTest : public ::testing::Test
 protected:
     TempProgramDir dir;
     ScriptedPrompter prompter;
-    PrintSteps main;
+    RecordingHost main;
 };
 
 TEST_F(PrintFromPreviewTest, SlipModeRecalculatesThenPrints)
 {
-    printFromPreview(PreviewMode::Slip, main.steps());
+    printFromPreview(PreviewMode::Slip, main);
     EXPECT_EQ(main.calls, (QStringList{"recalculate", "slip"}));
     EXPECT_TRUE(prompter.log.isEmpty());
 }
@@ -78,28 +82,28 @@ TEST_F(PrintFromPreviewTest, SlipModeRecalculatesThenPrints)
 TEST_F(PrintFromPreviewTest, ReceiptPrintsTheSizeThePreviewShowedAndForgetsTheProviso)
 {
     dir.writeLines("PRINT.INI", {"[領収証小]=1"});
-    main.honorific = QStringLiteral("　");
-    printFromPreview(PreviewMode::Receipt, main.steps());
+    main.honorificText = QStringLiteral("　");
+    printFromPreview(PreviewMode::Receipt, main);
     EXPECT_EQ(main.calls, (QStringList{"small receipt", "forget proviso"}));
     EXPECT_EQ(prompter.log,
               (QStringList{"info: 敬称がありません。白紙領収証の場合は続けてください。"}));
 
     main.calls.clear();
     dir.writeLines("PRINT.INI", {"[領収証小]=0"});
-    main.honorific = QStringLiteral("様");
-    printFromPreview(PreviewMode::Receipt, main.steps());
+    main.honorificText = QStringLiteral("様");
+    printFromPreview(PreviewMode::Receipt, main);
     EXPECT_EQ(main.calls, (QStringList{"receipt", "forget proviso"}));
 }
 
 TEST_F(PrintFromPreviewTest, EnvelopePrintsOnlyAfterYes)
 {
     dir.writeLines("PRINT.INI", {"[封筒長形３号]=1"});
-    main.honorific = QString();
+    main.honorificText = QString();
     prompter.answers << false << true;
-    printFromPreview(PreviewMode::Envelope, main.steps());
+    printFromPreview(PreviewMode::Envelope, main);
     EXPECT_TRUE(main.calls.isEmpty());
-    main.honorific = QStringLiteral("御中");
-    printFromPreview(PreviewMode::Envelope, main.steps());
+    main.honorificText = QStringLiteral("御中");
+    printFromPreview(PreviewMode::Envelope, main);
     EXPECT_EQ(main.calls, (QStringList{"envelope no3"}));
     EXPECT_EQ(prompter.log,
               (QStringList{"info: 敬称がありません。\r\n", "question: 封筒に宛名を印字します。\r\n",
@@ -109,7 +113,7 @@ TEST_F(PrintFromPreviewTest, EnvelopePrintsOnlyAfterYes)
 TEST_F(PrintFromPreviewTest, StatementPrintsAdvancesTheNumberAndReminds)
 {
     dir.writeLines("PRINT.INI", {"[書式２号]=1"});
-    printFromPreview(PreviewMode::Statement, main.steps());
+    printFromPreview(PreviewMode::Statement, main);
     EXPECT_EQ(main.calls, (QStringList{"statement 2", "advance number"}));
     EXPECT_EQ(prompter.log,
               (QStringList{"info: 提出前に納品書の控えと必ず照合してください。\r\n"}));
@@ -133,20 +137,35 @@ protected:
         }
     }
 
-    SlipPreviewSteps steps()
+    // The main window's steps around the real slip preview of the print framework.
+    class Host : public RecordingHost
     {
-        SlipPreviewSteps s;
-        s.statementShown = [this] { return statementShown; };
-        s.previewStatement = [this](bool no2) {
-            calls << (no2 ? "statement 2 preview" : "statement preview");
+    public:
+        explicit Host(SlipPreviewTest &test)
+            : m_test(test)
+        {}
+        bool statementShown() const override { return m_test.statementShown; }
+        void previewStatement(bool no2) override
+        {
+            RecordingHost::previewStatement(no2);
             // The statement layouts clear the flag the same way once their setup is done.
-            if (printer.runSetupDialog())
-                state.previewCancelled = false;
-        };
-        s.recalculate = [this] { calls << "recalculate"; };
-        s.previewSlip = [this] { previewSlip(job, printer, preview, state); };
-        s.openPreviewWindow = [this] { calls << "open window"; };
-        return s;
+            if (m_test.printer.runSetupDialog())
+                m_test.state.previewCancelled = false;
+        }
+        void previewSlip() override
+        {
+            ::previewSlip(m_test.job, m_test.printer, m_test.preview, m_test.state);
+        }
+
+    private:
+        SlipPreviewTest &m_test;
+    };
+
+    void runPreview()
+    {
+        Host host(*this);
+        runSlipPreview(state.previewCancelled, host);
+        calls << host.calls;
     }
 
     TempProgramDir dir;
@@ -162,7 +181,7 @@ protected:
 
 TEST_F(SlipPreviewTest, ConfirmedSetupRecordsTheSlipAndOpensTheWindow)
 {
-    runSlipPreview(state.previewCancelled, steps());
+    runPreview();
     EXPECT_EQ(calls, (QStringList{"recalculate", "open window"}));
     EXPECT_FALSE(state.previewCancelled);
     // Two kinds of the 5-row slip share one sheet.
@@ -173,14 +192,14 @@ TEST_F(SlipPreviewTest, ConfirmedSetupRecordsTheSlipAndOpensTheWindow)
 TEST_F(SlipPreviewTest, CancelledSetupOpensNoWindow)
 {
     printer.setupAccepted = false;
-    runSlipPreview(state.previewCancelled, steps());
+    runPreview();
     EXPECT_EQ(calls, (QStringList{"recalculate"}));
     EXPECT_TRUE(state.previewCancelled);
     EXPECT_EQ(preview.PageCount(), 0);
 
     calls.clear();
     statementShown = true;
-    runSlipPreview(state.previewCancelled, steps());
+    runPreview();
     EXPECT_EQ(calls, (QStringList{"statement preview"}));
     EXPECT_EQ(printer.setupDialogRuns, 2);
 }
@@ -189,7 +208,7 @@ TEST_F(SlipPreviewTest, MissingHonorificOnlyRemindsAndMissingKindStops)
 {
     job.header.KEISYOU = QStringLiteral(" ");
     job.header.NOUHIN = job.header.SEIKYUU = false;
-    runSlipPreview(state.previewCancelled, steps());
+    runPreview();
     EXPECT_EQ(calls, (QStringList{"recalculate"}));
     EXPECT_TRUE(state.previewCancelled);
     EXPECT_EQ(printer.setupDialogRuns, 0);
@@ -202,7 +221,7 @@ TEST_F(SlipPreviewTest, StatementShownPreviewsTheChosenFormWithoutSlipChecks)
     dir.writeLines("PRINT.INI", {"[書式２号]=1"});
     statementShown = true;
     job.header.KEISYOU.clear();
-    runSlipPreview(state.previewCancelled, steps());
+    runPreview();
     EXPECT_EQ(calls, (QStringList{"statement 2 preview", "open window"}));
     EXPECT_TRUE(prompter.log.isEmpty());
 }

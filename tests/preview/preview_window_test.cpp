@@ -324,6 +324,7 @@ TEST_F(PreviewWindowTest, ButtonsHandPrintingAndExportToTheMainWindow)
     EXPECT_EQ(wmf.count(), 1);
     EXPECT_EQ(jpeg.count(), 1);
 
+    prompter.files << std::nullopt;
     window->SpeedButton11->click();
     EXPECT_EQ(prompter.log, (QStringList{"open: 添付"}));
     EXPECT_TRUE(window->isVisible());

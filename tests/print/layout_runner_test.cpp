@@ -54,6 +54,7 @@ TEST(LayoutRunner, PrinterRunsAskFirstAndDrawEveryPage)
     CountingLayout layout;
 
     // No to the question: nothing else happens.
+    prompts.answers.enqueue(false);
     EXPECT_FALSE(runLayout(layout, PrinterTarget{printer}, state));
     EXPECT_EQ(prompts.texts(QStringLiteral("question")), QStringList({"印刷しますか？"}));
     EXPECT_TRUE(layout.calls.isEmpty());

@@ -23,6 +23,7 @@ TEST(ColumnWidths, Defaults)
 
     ScriptedPrompter prompter;
     QList<int> widths = shown;
+    prompter.answers << false;
     EXPECT_FALSE(resetItemGrid(widths, true));
     EXPECT_EQ(widths, shown);
     prompter.answers << true;
@@ -36,6 +37,7 @@ TEST(ColumnWidths, SaveSetOneAndLoadItBack)
 {
     ScriptedPrompter prompter;
     TempProgramDir dir;
+    prompter.answers << false;
     EXPECT_FALSE(saveItemGridSet(1, shown));
     EXPECT_FALSE(dir.exists("SEL_WIDTH1.INI"));
 

@@ -18,6 +18,7 @@ TEST(DisplayColours, FocusColour)
 {
     ScriptedPrompter prompter;
     DisplayColours colours;
+    prompter.colors << std::nullopt;
     EXPECT_FALSE(chooseFocusColour(colours));
     EXPECT_EQ(colours.focus, 65535);
     prompter.colors << QColor(0, 255, 0);
@@ -49,6 +50,7 @@ TEST(DisplayColours, ItemGridColoursKeptOrReset)
     {
         ScriptedPrompter prompter;
         prompter.colors << QColor(1, 0, 0) << QColor(2, 0, 0) << QColor(3, 0, 0);
+        prompter.answers << false;
         DisplayColours colours;
         colours.focus = 9;
         chooseItemGridColours(colours);
@@ -92,6 +94,8 @@ TEST(DisplayColours, PartsGridColoursResetToTheirOwnValues)
     EXPECT_EQ(colours.partsStripe, 3);
     EXPECT_EQ(colours.colourBar, 4);
 
+    prompter.colors << std::nullopt << std::nullopt << std::nullopt << std::nullopt;
+    prompter.answers << false;
     choosePartsGridColours(colours); // nothing chosen, then No
     EXPECT_EQ(colours.partsFixed, buttonFaceColour);
     EXPECT_EQ(colours.partsFixedText, 0);

@@ -461,14 +461,22 @@ TEST(Keisan, ChangesReachTheViewAsOneBatchAndTheClassificationHookRuns)
     auto grid = itemGrid(rows, 101);
     QSignalSpy changes(grid.get(), &StringGrid::dataChanged);
     Calculation calc = calculation(T);
-    int hookRuns = 0;
-    calc.refreshClassificationTotals = [&] {
-        ++hookRuns;
-        EXPECT_EQ(calc.totals.item, Money::parse(u"30000")); // totals are ready for it
-    };
+    struct ClassificationGrid : ClassificationTotalsView
+    {
+        int runs = 0;
+        const Calculation *calc = nullptr;
+        void refreshClassificationTotals(const SlipTotals &totals) override
+        {
+            ++runs;
+            EXPECT_EQ(calc->totals.item, Money::parse(u"30000")); // totals are ready for it
+            EXPECT_EQ(totals.item, Money::parse(u"30000"));
+        }
+    } classification;
+    classification.calc = &calc;
+    calc.classificationTotals = &classification;
     calc.Keisan(*grid, TaxMode::Exclusive);
     EXPECT_EQ(changes.count(), 1);
-    EXPECT_EQ(hookRuns, 1);
+    EXPECT_EQ(classification.runs, 1);
     EXPECT_EQ(grid->cell(ItemColumn::rate, 100), "66.6");
 }
 

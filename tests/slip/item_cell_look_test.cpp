@@ -1,5 +1,6 @@
 #include "slip/item_cell_look.h"
 
+#include "slip/item_columns.h"
 #include "slip/string_grid.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@ namespace {
 
 using Align = ItemCellLook::Align;
 namespace Palette = ItemCellPalette;
+namespace Col = ItemColumn;
 
 const QColor kStripe(0xD1, 0xD4, 0xFE);
 const QColor kUnitText(0x00, 0x00, 0x80);
@@ -17,8 +19,8 @@ ItemCellColours colours()
 {
     ItemCellColours colours;
     colours.stripe = kStripe;
-    colours.columnText[6] = kUnitText;
-    colours.columnText[9] = kAmountText;
+    colours.columnText[Col::unit] = kUnitText;
+    colours.columnText[Col::amount] = kAmountText;
     return colours;
 }
 
@@ -26,12 +28,12 @@ ItemCellColours colours()
 void markRows3And4(StringGrid &grid)
 {
     for (int row = 3; row <= 4; ++row)
-        grid.setCell(3, row, QStringLiteral("1"));
+        grid.setCell(Col::exemptMark, row, QStringLiteral("1"));
 }
 
 TEST(ItemCellLook, BackgroundsStripeTheRowsAndMarkTaxExemptRowsGreenInEveryColumn)
 {
-    StringGrid grid(12, 6);
+    StringGrid grid(Col::count, 6);
     markRows3And4(grid);
     struct Case
     {
@@ -44,7 +46,7 @@ TEST(ItemCellLook, BackgroundsStripeTheRowsAndMarkTaxExemptRowsGreenInEveryColum
         {1, true, Palette::selected},   {4, true, Palette::selected},
     };
     for (const Case &c : cases) {
-        for (int column = 1; column <= 11; ++column) {
+        for (int column = Col::category; column <= Col::rate; ++column) {
             SCOPED_TRACE(QStringLiteral("row %1 column %2").arg(c.row).arg(column).toStdString());
             EXPECT_EQ(itemCellLook(grid, column, c.row, c.selected, colours()).background,
                       c.background);
@@ -64,24 +66,27 @@ TEST(ItemCellLook, TextsColoursAndAlignmentByColumn)
         Align align;
         int inset;
     } const cases[] = {
-        {"類 centred", 1, "A1", "A1", Qt::black, Align::Centre, 0},
-        {"品名 left", 2, "ボルト M8", "ボルト M8", Qt::black, Align::Left, 2},
-        {"a minus in a text column is text", 4, "-10", "-10", Qt::black, Align::Left, 2},
-        {"単位 centred in its colour", 6, "個", "個", kUnitText, Align::Centre, 0},
-        {"quantity with three decimals", 5, "1234.125", "1,234.125", Palette::decimals,
+        {"類 centred", Col::category, "A1", "A1", Qt::black, Align::Centre, 0},
+        {"品名 left", Col::name, "ボルト M8", "ボルト M8", Qt::black, Align::Left, 2},
+        {"a minus in a text column is text", Col::shape, "-10", "-10", Qt::black, Align::Left, 2},
+        {"単位 centred in its colour", Col::unit, "個", "個", kUnitText, Align::Centre, 0},
+        {"quantity with three decimals", Col::quantity, "1234.125", "1,234.125", Palette::decimals,
          Align::Right, 4},
-        {"whole price", 7, "1234567", "1,234,567", Qt::black, Align::Right, 4},
-        {"price rounded to two decimals", 8, "12.345", "12.35", Palette::decimals, Align::Right, 4},
-        {"amount in its colour", 9, "98000", "98,000", kAmountText, Align::Right, 4},
-        {"negative amount red", 9, "-1500", "-1,500", Palette::negative, Align::Right, 4},
-        {"negative with decimals magenta", 10, "-0.5", "-0.5", Palette::decimals, Align::Right, 4},
-        {"empty amount", 9, "", "", kAmountText, Align::Right, 4},
-        {"rate", 11, "33.3", "33.3%", Qt::black, Align::Centre, 0},
-        {"negative rate keeps the column colour", 11, "-5", "-5.0%", Qt::black, Align::Centre, 0},
+        {"whole price", Col::unitPrice, "1234567", "1,234,567", Qt::black, Align::Right, 4},
+        {"price rounded to two decimals", Col::costPrice, "12.345", "12.35", Palette::decimals,
+         Align::Right, 4},
+        {"amount in its colour", Col::amount, "98000", "98,000", kAmountText, Align::Right, 4},
+        {"negative amount red", Col::amount, "-1500", "-1,500", Palette::negative, Align::Right, 4},
+        {"negative with decimals magenta", Col::costAmount, "-0.5", "-0.5", Palette::decimals,
+         Align::Right, 4},
+        {"empty amount", Col::amount, "", "", kAmountText, Align::Right, 4},
+        {"rate", Col::rate, "33.3", "33.3%", Qt::black, Align::Centre, 0},
+        {"negative rate keeps the column colour", Col::rate, "-5", "-5.0%", Qt::black,
+         Align::Centre, 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        StringGrid grid(12, 3);
+        StringGrid grid(Col::count, 3);
         grid.setCell(c.column, 1, QString::fromUtf8(c.text));
         const ItemCellLook look = itemCellLook(grid, c.column, 1, false, colours());
         EXPECT_EQ(look.shown, QString::fromUtf8(c.shown));
@@ -95,8 +100,8 @@ TEST(ItemCellLook, TextsColoursAndAlignmentByColumn)
 // A quantity keeps its third decimal on screen wherever the number editor was last used.
 TEST(ItemCellLook, EachNumericColumnShowsTheDecimalsItHolds)
 {
-    EXPECT_EQ(shownDecimals(5), 3);
-    for (int column : {7, 8, 9, 10})
+    EXPECT_EQ(shownDecimals(Col::quantity), 3);
+    for (int column : {Col::unitPrice, Col::costPrice, Col::amount, Col::costAmount})
         EXPECT_EQ(shownDecimals(column), 2) << column;
 }
 
@@ -108,13 +113,17 @@ TEST(ItemCellLook, UnformattableNumbersAreShownEmptyAndEmptiedWithTheirDependant
         const char *text;
         QList<int> emptied;
     } const cases[] = {
-        {5, "1x", {5, 9, 10}}, {7, "１２", {7, 9}}, {8, "1,000", {8, 10}},
-        {9, "abc", {9}},       {10, "--1", {10}},   {11, "%", {11}},
+        {Col::quantity, "1x", {Col::quantity, Col::amount, Col::costAmount}},
+        {Col::unitPrice, "１２", {Col::unitPrice, Col::amount}},
+        {Col::costPrice, "1,000", {Col::costPrice, Col::costAmount}},
+        {Col::amount, "abc", {Col::amount}},
+        {Col::costAmount, "--1", {Col::costAmount}},
+        {Col::rate, "%", {Col::rate}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
-        StringGrid grid(12, 3);
-        for (int column = 1; column <= 11; ++column)
+        StringGrid grid(Col::count, 3);
+        for (int column = Col::category; column <= Col::rate; ++column)
             grid.setCell(column, 1, QStringLiteral("7"));
         grid.setCell(c.column, 1, QString::fromUtf8(c.text));
 
@@ -123,7 +132,7 @@ TEST(ItemCellLook, UnformattableNumbersAreShownEmptyAndEmptiedWithTheirDependant
         EXPECT_EQ(look.shown, QString());
 
         EXPECT_TRUE(emptyUnformattableCell(grid, c.column, 1));
-        for (int column = 1; column <= 11; ++column)
+        for (int column = Col::category; column <= Col::rate; ++column)
             EXPECT_EQ(grid.cell(column, 1).isEmpty(), c.emptied.contains(column)) << column;
         EXPECT_FALSE(emptyUnformattableCell(grid, c.column, 1)) << "already empty";
     }
@@ -131,11 +140,11 @@ TEST(ItemCellLook, UnformattableNumbersAreShownEmptyAndEmptiedWithTheirDependant
 
 TEST(ItemCellLook, NumbersAndTextColumnsAreNeverEmptied)
 {
-    StringGrid grid(12, 3);
-    grid.setCell(2, 1, QStringLiteral("abc"));
-    grid.setCell(5, 1, QStringLiteral("-12.5"));
-    grid.setCell(9, 1, QStringLiteral("-1500"));
-    for (int column : {2, 5, 9})
+    StringGrid grid(Col::count, 3);
+    grid.setCell(Col::name, 1, QStringLiteral("abc"));
+    grid.setCell(Col::quantity, 1, QStringLiteral("-12.5"));
+    grid.setCell(Col::amount, 1, QStringLiteral("-1500"));
+    for (int column : {Col::name, Col::quantity, Col::amount})
         EXPECT_FALSE(emptyUnformattableCell(grid, column, 1)) << column;
     EXPECT_EQ(grid.rowCells(1).join(u'|'), QStringLiteral("||abc|||-12.5||||-1500||"));
 }

@@ -1,5 +1,28 @@
 #include "scripted_prompter.h"
 
+#include <gtest/gtest.h>
+
+namespace {
+
+// A prompt the test did not script is a fault of the test or of the code: the real user
+// would have been asked something nobody expected.
+template<typename Answer>
+Answer nextAnswer(QQueue<Answer> &queue, const QString &entry, Answer unscripted)
+{
+    if (queue.isEmpty()) {
+        ADD_FAILURE() << "unscripted " << entry.toStdString();
+        return unscripted;
+    }
+    return queue.dequeue();
+}
+
+template<typename Answer> void expectUsed(const QQueue<Answer> &queue, const char *what)
+{
+    EXPECT_TRUE(queue.isEmpty()) << queue.size() << " scripted " << what << " left unused";
+}
+
+} // namespace
+
 ScriptedPrompter::ScriptedPrompter()
     : m_previous(setPrompter(this))
 {}
@@ -7,6 +30,11 @@ ScriptedPrompter::ScriptedPrompter()
 ScriptedPrompter::~ScriptedPrompter()
 {
     setPrompter(m_previous);
+    expectUsed(answers, "answers");
+    expectUsed(inputs, "inputs");
+    expectUsed(files, "files");
+    expectUsed(colors, "colours");
+    expectUsed(fonts, "fonts");
 }
 
 QStringList ScriptedPrompter::texts(const QString &kind) const
@@ -32,7 +60,7 @@ void ScriptedPrompter::information(const QString &text)
 bool ScriptedPrompter::question(const QString &text)
 {
     log.append(QStringLiteral("question: ") + text);
-    return answers.isEmpty() ? false : answers.dequeue();
+    return nextAnswer(answers, log.last(), false);
 }
 
 void ScriptedPrompter::warning(const QString &text)
@@ -44,33 +72,33 @@ std::optional<QString> ScriptedPrompter::input(const QString &caption, const QSt
                                                const QString &initial)
 {
     log.append(QStringLiteral("input: %1|%2|%3").arg(caption, prompt, initial));
-    return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
+    return nextAnswer(inputs, log.last(), std::optional<QString>());
 }
 
 std::optional<QColor> ScriptedPrompter::chooseColor(const QColor &)
 {
     log.append(QStringLiteral("color"));
-    return colors.isEmpty() ? std::nullopt : colors.dequeue();
+    return nextAnswer(colors, log.last(), std::optional<QColor>());
 }
 
 std::optional<QFont> ScriptedPrompter::chooseFont(const QFont &)
 {
     log.append(QStringLiteral("font"));
-    return fonts.isEmpty() ? std::nullopt : fonts.dequeue();
+    return nextAnswer(fonts, log.last(), std::optional<QFont>());
 }
 
 std::optional<QString> ScriptedPrompter::chooseOpenFile(const QString &caption, const QString &,
                                                         const QString &)
 {
     log.append(QStringLiteral("open: ") + caption);
-    return files.isEmpty() ? std::nullopt : files.dequeue();
+    return nextAnswer(files, log.last(), std::optional<QString>());
 }
 
 std::optional<QString> ScriptedPrompter::chooseSaveFile(const QString &caption, const QString &,
                                                         const QString &)
 {
     log.append(QStringLiteral("save: ") + caption);
-    return files.isEmpty() ? std::nullopt : files.dequeue();
+    return nextAnswer(files, log.last(), std::optional<QString>());
 }
 
 void ScriptedPrompter::beep()

@@ -6,8 +6,9 @@
 #include <QStringList>
 
 // A prompter for tests: records every text it is shown (with its kind) and plays back the
-// answers queued beforehand. A question with no queued answer is answered No; an input box
-// with no queued answer is cancelled.
+// answers queued beforehand. A question, input box or chooser with no queued answer fails
+// the test (and is answered No or cancelled); so does an answer still queued when the
+// prompter goes away.
 class ScriptedPrompter final : public Prompter
 {
 public:

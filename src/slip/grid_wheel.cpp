@@ -1,13 +1,13 @@
-#include "slip/item_grid_wheel.h"
+#include "slip/grid_wheel.h"
 
-#include "slip/item_cell_editors.h"
-#include "slip/item_grid_view.h"
+#include "slip/grid_cell_editors.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QTableView>
 #include <QWheelEvent>
 
-ItemGridWheel::ItemGridWheel(ItemCellEditors *editors)
+GridWheel::GridWheel(GridCellEditors *editors)
     : QObject(editors)
     , m_editors(editors)
 {
@@ -16,22 +16,21 @@ ItemGridWheel::ItemGridWheel(ItemCellEditors *editors)
     qApp->installEventFilter(this);
 }
 
-ItemGridWheel::~ItemGridWheel()
+GridWheel::~GridWheel()
 {
     qApp->removeEventFilter(this);
 }
 
-bool ItemGridWheel::eventFilter(QObject *watched, QEvent *event)
+bool GridWheel::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Wheel && watched->isWidgetType())
         return handleWheel(static_cast<QWidget *>(watched), static_cast<QWheelEvent *>(event));
     return QObject::eventFilter(watched, event);
 }
 
-bool ItemGridWheel::handleWheel(QWidget *target, const QWheelEvent *event)
+bool GridWheel::handleWheel(QWidget *target, const QWheelEvent *event)
 {
-    const ItemGridView *grid = m_editors->grid();
-    if (target->window() != grid->window())
+    if (target->window() != m_editors->view()->window())
         return false;
     for (const QWidget *widget = target; widget; widget = widget->parentWidget()) {
         if (qobject_cast<const QComboBox *>(widget))
@@ -39,7 +38,7 @@ bool ItemGridWheel::handleWheel(QWidget *target, const QWheelEvent *event)
         if (widget->isWindow())
             break;
     }
-    if (!isOverItemGrid(target) || (otherGridHasFocus && otherGridHasFocus()))
+    if (!isGridsTurn(target))
         return false;
 
     // A sideways tilt has no vertical part and steps nothing.
@@ -58,14 +57,21 @@ bool ItemGridWheel::handleWheel(QWidget *target, const QWheelEvent *event)
     return true;
 }
 
-bool ItemGridWheel::isOverItemGrid(const QWidget *target) const
+bool GridWheel::isGridsTurn(const QWidget *target) const
 {
-    const ItemGridView *grid = m_editors->grid();
-    return target == grid || grid->isAncestorOf(target);
+    switch (m_editors->table().wheel) {
+    case GridWheelRule::overGrid: {
+        const QTableView *grid = m_editors->view();
+        return (target == grid || grid->isAncestorOf(target)) && !m_editors->wheelLeftToOtherGrid();
+    }
+    case GridWheelRule::whileEditing:
+        return m_editors->hasFocus() &&
+               (m_editors->textPanel()->isVisible() || m_editors->numberPanel()->isVisible());
+    }
+    return false;
 }
 
-void ItemGridWheel::step(int rows)
+void GridWheel::step(int rows)
 {
-    const ItemGridView *grid = m_editors->grid();
-    m_editors->moveTo(grid->col(), grid->row() + rows);
+    m_editors->moveTo(m_editors->currentColumn(), m_editors->currentRow() + rows);
 }

@@ -1,4 +1,4 @@
-#include "settings/main_menu.h"
+#include "app/main_menu.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,8 @@ TEST(MainMenu, LabelsRunTheCommandsOfTheirFunctionKeyItems)
         const int item = MainMenu::itemForLabel(label);
         EXPECT_EQ(item, 12 + label); // SET2.INI stores the keys by this index
         EXPECT_EQ(items[item].command, MainMenu::labels()[label - 1].command);
-        EXPECT_TRUE(items[item].designShortcut.isEmpty());
+        EXPECT_EQ(items[item].tag, label);
+        EXPECT_TRUE(MainMenu::designShortcut(item).isEmpty());
     }
     EXPECT_EQ(items[4].caption, "登録");
     EXPECT_EQ(MainMenu::labels()[8].caption, "9 行削除");
@@ -46,7 +47,7 @@ TEST(MainMenu, CtrlShortcuts)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.key.toString().toStdString());
-        EXPECT_EQ(keys.commandForKey(c.key), c.command);
+        EXPECT_EQ(MainMenu::commandForKey(keys, c.key), c.command);
     }
     // Ctrl+5 stands on two items; the first in menu order acts.
     EXPECT_EQ(keys.itemForKey(QKeySequence(Qt::CTRL | Qt::Key_5)), 0);
@@ -57,9 +58,9 @@ TEST(MainMenu, F3MovesFromSaveToPrint)
     ScriptedPrompter prompter;
     MainMenuKeys keys;
     keys.MENU_ITEM(3, 3);
-    EXPECT_EQ(keys.commandForKey(fKey(3)), MenuCommand::Save);
+    EXPECT_EQ(MainMenu::commandForKey(keys, fKey(3)), MenuCommand::Save);
     keys.MENU_ITEM(4, 3);
-    EXPECT_EQ(keys.commandForKey(fKey(3)), MenuCommand::Print);
+    EXPECT_EQ(MainMenu::commandForKey(keys, fKey(3)), MenuCommand::Print);
     EXPECT_EQ(keys.functionKey(MainMenu::itemForLabel(3)), 0);
     EXPECT_EQ(keys.hint(4), "F-3");
     EXPECT_EQ(prompter.beeps(), 2);
@@ -71,7 +72,7 @@ TEST(MainMenu, MovedKeyLeavesTheOldHint)
     MainMenuKeys keys;
     keys.MENU_ITEM(5, 5);
     keys.MENU_ITEM(7, 5);
-    EXPECT_EQ(keys.commandForKey(fKey(5)), MenuCommand::CustomerList);
+    EXPECT_EQ(MainMenu::commandForKey(keys, fKey(5)), MenuCommand::CustomerList);
     EXPECT_EQ(keys.functionKey(MainMenu::itemForLabel(5)), 0);
     EXPECT_EQ(keys.hint(5), "F-5"); // until label 5 is assigned again
     EXPECT_EQ(keys.hint(7), "F-5");
@@ -84,11 +85,11 @@ TEST(MainMenu, NoKeyClearsTheLabelOnly)
     keys.MENU_ITEM(1, 1);
     keys.MENU_ITEM(2, 12);
     keys.MENU_ITEM(1, 0);
-    EXPECT_EQ(keys.commandForKey(fKey(1)), MenuCommand::None);
+    EXPECT_EQ(MainMenu::commandForKey(keys, fKey(1)), MenuCommand::None);
     EXPECT_EQ(keys.hint(1), "");
-    EXPECT_EQ(keys.commandForKey(fKey(12)), MenuCommand::FilePanel);
+    EXPECT_EQ(MainMenu::commandForKey(keys, fKey(12)), MenuCommand::FilePanel);
     EXPECT_EQ(keys.hint(2), "F-12");
     // The Ctrl shortcuts are untouched.
-    EXPECT_EQ(keys.commandForKey(QKeySequence(Qt::CTRL | Qt::Key_1)), MenuCommand::Exit);
+    EXPECT_EQ(MainMenu::commandForKey(keys, QKeySequence(Qt::CTRL | Qt::Key_1)), MenuCommand::Exit);
     EXPECT_EQ(prompter.beeps(), 3);
 }

@@ -1,67 +1,26 @@
 #pragma once
 
-#include <QColor>
 #include <QKeySequence>
 #include <QString>
 
 #include <array>
 
-// The commands that the hidden main menu, the command strip under the item grid and the
-// function keys run. The main window maps each to its handler.
-enum class MenuCommand {
-    None, // the hidden 設定 item: its Ctrl+- shortcut is reserved and runs nothing
-    PartsCatalogue,
-    Focus,
-    Exit,
-    FilePanel,
-    Save,
-    Print,
-    Blank,
-    CustomerList,
-    RowInsert,
-    RowDelete,
-    Settings,
-    Rate,
-};
-
-// One item of the hidden main menu `MainMenu1`. Only its shortcut acts.
-struct MainMenuItem
-{
-    QString name;
-    QString caption;
-    QKeySequence designShortcut; // empty for the function-key items
-    int tag = 0;                 // 1..12 for the function-key items, 0 for the others
-    MenuCommand command = MenuCommand::None;
-};
-
-// One clickable label of the command strip (`StaticText7` .. `StaticText18`).
-struct CommandLabel
-{
-    QString name;
-    QString caption;
-    MenuCommand command = MenuCommand::None;
-    QColor background;
-    QColor text;
-};
-
+// The keys of the hidden main menu `MainMenu1` as SET2.INI knows them: items by index, their
+// design shortcuts, and which item each label of the command strip stands for. What the items
+// run is the main window's business.
 namespace MainMenu {
 
 constexpr int itemCount = 25;
 constexpr int labelCount = 12;
 
-// The items in menu order. The order is part of SET2.INI: function keys are stored there by
-// item index, so an item must never be inserted or moved.
-const std::array<MainMenuItem, itemCount> &items();
+// The shortcut an item has by design: Ctrl+digit (Ctrl+- and Ctrl+¥ included) for items 0 to
+// 12, none for the function-key items. The order is part of SET2.INI: function keys are stored
+// there by item index, so an item must never be inserted or moved.
+QKeySequence designShortcut(int item);
 
-// The index of the item whose tag is the given label number (1..12).
+// The index of the function-key item that stands for the label 1..12 (the item whose tag is
+// the label number), -1 for any other number.
 int itemForLabel(int label);
-
-// The labels, position 1..12 at index 0..11.
-const std::array<CommandLabel, labelCount> &labels();
-
-// The label in front of the strip (`StaticText1`) and its hint.
-QString ctrlLabelCaption();
-QString ctrlLabelHint();
 
 // F1..F12 as a key sequence and back (0 when the sequence is not a plain function key).
 QKeySequence functionKeySequence(int key);
@@ -88,7 +47,6 @@ public:
     // The item that acts on a key: the first in menu order carrying it (Ctrl+5 stands on two
     // items; the first wins), -1 when none does.
     int itemForKey(const QKeySequence &key) const;
-    MenuCommand commandForKey(const QKeySequence &key) const;
 
     // Gives function key 1..12 to the item (replacing whatever shortcut it had) and takes it
     // from every other item, so that a key never stands on two items.

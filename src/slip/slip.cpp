@@ -1,0 +1,186 @@
+#include "slip.h"
+
+#include "common/clock.h"
+#include "common/prompter.h"
+#include "files/numbering.h"
+#include "files/slip_file.h"
+#include "settings/print_ini.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString folderQuestion(const QString &folder)
+{
+    return QStringLiteral("フォルダ名＜") + QDir::toNativeSeparators(folder) +
+           QStringLiteral("＞に保存します。\r\nよろしいですか？\r\n\r\n"
+                          "『 いいえ 』を選ぶとファイルBOXが開きます。その後\r\n"
+                          "登録してください。");
+}
+
+} // namespace
+
+Slip::Slip(QObject *parent)
+    : QObject(parent)
+{
+    header.DTP1 = Clock::now();
+    GridBatch batch(m_items);
+    for (int row = 1; row <= blankItemRows; ++row)
+        m_items.setCell(0, row, QString::number(row));
+}
+
+KeisanResult Slip::recalculate(GridCell current)
+{
+    return calc.Keisan(m_items, header.taxMode, current);
+}
+
+qint64 Slip::consumptionTax() const
+{
+    // From the grid as it is, not from calc.totals: those belong to the last recalculation,
+    // which may have seen other amounts or another tax mode.
+    return ::consumptionTax(itemTotals(m_items), header.taxMode, calc.settings.rounding);
+}
+
+int Slip::lastUsedRow() const
+{
+    for (int row = m_items.rows() - 1; row > 0; --row) {
+        for (int column = 1; column < m_items.columns(); ++column) {
+            if (!m_items.cell(column, row).isEmpty())
+                return row;
+        }
+    }
+    return 0;
+}
+
+SaveResult Slip::save(SlipWindow &window)
+{
+    SaveResult result;
+    if (state.statementMode)
+        return result;
+
+    result.focus = FNAME_CHECK(header);
+    if (result.focus != SlipField::None)
+        return result;
+
+    if (window.refusesSaving(m_folder)) {
+        prompter().warning(
+            QStringLiteral("CD-ROMにはファイルを保存できません。\r\nドライブを変更してください。"));
+        window.toggleFilePanel();
+        return result;
+    }
+
+    if (header.TITLE.isEmpty()) {
+        prompter().information(QStringLiteral("登録タイトル名が未入力です。"));
+        return result;
+    }
+
+    if (PrintIni::flag(QStringLiteral("[自動フォルダチェンジ]=")))
+        window.automaticFolderChange(header.NAME1);
+    if (!prompter().question(folderQuestion(m_folder))) {
+        // The user picks another folder in the panel and saves again.
+        window.toggleFilePanel();
+        return result;
+    }
+
+    const QString path = QDir(m_folder).filePath(SlipFile::fileName(header));
+    if (QFileInfo::exists(path) &&
+        !prompter().question(QStringLiteral("同名ファイルが存在します。\r\n上書きしますか？")))
+        return result;
+
+    {
+        const BusyCursor busy;
+        // Written whole or not at all: a failure leaves an earlier file of this name intact.
+        SlipFile::write(path, header, m_items, consumptionTax());
+    }
+    result.saved = true;
+    result.path = path;
+
+    prompter().beep();
+    prompter().information(QStringLiteral("登録しました。"));
+
+    if (state.newNumberFlag)
+        BANGOU_KOUSIN(header.Bangou);
+    state.newNumberFlag = false;
+
+    window.refreshFileListsSelectingLast();
+
+    if (state.closeAfterSaveRequest)
+        result.closeWindow = prompter().question(QStringLiteral("終了します。"));
+    return result;
+}
+
+void Slip::HAKUSI_CALL(SlipWindow &window)
+{
+    state.newNumberFlag = true;
+    {
+        GridBatch batch(m_items);
+        m_items.setRowCount(blankItemRows + 1);
+        m_items.clearRows(1);
+        for (int row = 1; row <= blankItemRows; ++row)
+            m_items.setCell(0, row, QString::number(row));
+    }
+    for (QString *field : {&header.NAME1, &header.ADD1, &header.ADD_2, &header.YUBIN, &header.Tel,
+                           &header.NAME2, &header.TITLE, &header.Tanto, &header.Bangou, &header.Add,
+                           &header.Add2, &header.Basyo, &header.Kigen})
+        field->clear();
+    header.DTP1 = Clock::now();
+    emit changed();
+    window.hideTotalsGrid();
+}
+
+void Slip::blank(SlipWindow &window)
+{
+    HAKUSI_CALL(window);
+    BANGOU_CALL(header.Bangou);
+    emit changed();
+    recalculateAndShow(window);
+}
+
+bool Slip::whitePaper(SlipWindow &window)
+{
+    if (!prompter().question(QStringLiteral("白紙に戻します。")))
+        return false;
+    blank(window);
+    return true;
+}
+
+OpenResult Slip::open(const QString &path, SlipWindow &window)
+{
+    if (isEstimateFile(path)) {
+        // Blanking first would throw away what the user typed for an import that cannot
+        // run yet; the import blanks the slip itself once it reads the file.
+        window.importEstimate(path);
+        OpenResult result;
+        result.estimate = true;
+        return result;
+    }
+    blank(window);
+    return readFile(path, window);
+}
+
+OpenResult Slip::KANREN_YOMIKOMI(const QString &path, SlipWindow &window)
+{
+    window.showInFileBrowser(path);
+    return readFile(path, window);
+}
+
+OpenResult Slip::readFile(const QString &path, SlipWindow &window)
+{
+    OpenResult result;
+    result.dateRead = SlipFile::read(path, header, m_items).dateRead;
+    if (!result.dateRead)
+        prompter().information(QStringLiteral("日付の変換ができませんでした。"));
+    emit changed();
+    window.hideFilePanel();
+    recalculateAndShow(window);
+    // The loaded slip keeps the number of its file: saving it again must not advance the
+    // counter.
+    state.newNumberFlag = false;
+    return result;
+}
+
+void Slip::recalculateAndShow(SlipWindow &window)
+{
+    window.showCalculation(recalculate());
+}
