@@ -106,6 +106,25 @@ TEST(SaveCommand, RefusalsAreInputErrorsWithTheProgramsMessages)
 
 } // namespace
 
+// A NUL would end the name on disk: the slip would be saved as "…【10" and never be listed.
+TEST(SaveCommand, RefusesControlCharactersInTheNameAndWritesNothing)
+{
+    TempProgramDir home;
+    const QString outDir = home.path() + QStringLiteral("out");
+    QDir().mkpath(outDir);
+    QStringList nulNumber = fixtureLines();
+    nulNumber[12] = QStringLiteral("10") + QChar(0) + QStringLiteral("23");
+    const QString file = writeSlip(home.path(), "令和7年04月01日【1023】t.419", nulNumber);
+
+    const CliRun run = runCli(home, {QStringLiteral("save"), file, outDir});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.errText(), QStringLiteral("miravo-cli: ") + file +
+                                 ": line 13: 登録ファイル名に使用できない文字が含まれています。 "
+                                 "\\ / : . ; * ? \" < > |\n");
+    EXPECT_TRUE(QDir(outDir).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
 TEST(SaveCommand, RefusesASlipInAnEstimateFolderWithoutWritingABlankOne)
 {
     // A path with ".MRV" anywhere goes to the estimate import; the headless commands have
