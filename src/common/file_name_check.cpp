@@ -17,6 +17,11 @@ bool hasForbiddenFileNameCharacter(const QString &name)
     for (const QChar character : name) {
         if (forbiddenCharacters().contains(character))
             return true;
+        // A control character cannot be typed into a name on purpose, and a NUL would end the
+        // name on disk right there ("【10" of "【10\023】..."): the slip would be written
+        // under a name that is never listed again.
+        if (character.unicode() < 0x20 || character.unicode() == 0x7F)
+            return true;
     }
     return false;
 }

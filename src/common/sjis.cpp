@@ -120,8 +120,11 @@ QString leftBytes(const QString &text, int maxBytes)
     int used = 0;
     int end = 0;
     while (end < text.size()) {
-        // A surrogate pair is one character.
-        const int step = (text.at(end).isHighSurrogate() && end + 1 < text.size()) ? 2 : 1;
+        // A surrogate pair is one character; a lone high surrogate is one of its own, so the
+        // pair that may follow it stays whole.
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() &&
+                          text.at(end + 1).isLowSurrogate();
+        const int step = pair ? 2 : 1;
         const int bytes = byteLength(text.mid(end, step));
         if (used + bytes > maxBytes)
             break;

@@ -21,7 +21,10 @@ QStringList readLines(const QString &path);
 // Writes the lines encoded as CP932, each followed by CR LF. Throws IoError on failure.
 void writeLines(const QString &path, const QStringList &lines);
 
-// Writes bytes as they are, atomically. Throws IoError on failure.
+// Writes bytes as they are, atomically: into a hidden temporary file beside the target, synced,
+// renamed over the target, and the folder synced. Throws IoError with the operating system's
+// reason on any failure; until the rename the earlier file stays as it was. A name the
+// system calls would cut short (one holding a NUL) is refused.
 void writeBytes(const QString &path, const QByteArray &bytes);
 
 } // namespace TextFile

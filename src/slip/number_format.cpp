@@ -1,6 +1,8 @@
 #include "number_format.h"
 
+#include <array>
 #include <charconv>
+#include <limits>
 #include <cmath>
 
 namespace {
@@ -85,10 +87,13 @@ QString formatN(long double value)
     if (!std::isfinite(value))
         return QString();
     // Fixed notation with no decimals rounds to nearest, a half to even, like the money form.
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
-    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    // Room for every digit of the largest long double (about 1.19e4932) and its sign.
+    std::array<char, std::numeric_limits<long double>::max_exponent10 + 8> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, 0);
+    if (result.ec != std::errc())
+        return QString();
+    QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
     const bool negative = text.startsWith(u'-');
     if (negative)
         text.remove(0, 1);

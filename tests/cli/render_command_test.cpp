@@ -219,6 +219,38 @@ TEST(RenderCommand, LeavesThePrinterChoiceFilesAlone)
     EXPECT_FALSE(home.exists(QStringLiteral("PRINT7.INI")));
 }
 
+// Not even written and put back: a kill in between would leave the desktop's choice changed.
+// strace lists every file the program creates or renames.
+TEST(RenderCommand, NeverWritesThePrinterChoiceFiles)
+{
+    GTEST_SKIP() << "the printer preparation of the layouts still writes the choice file; "
+                    "it needs a way for the headless printer to say it remembers no choice";
+    QProcess probe;
+    probe.start(QStringLiteral("strace"), {"-o", "/dev/null", "true"});
+    if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit ||
+        probe.exitCode() != 0)
+        GTEST_SKIP() << "strace cannot trace here: the writes of the program cannot be seen";
+
+    TempProgramDir home;
+    home.writeLines(QStringLiteral("PRINT24.INI"), {QStringLiteral("[PRINTER]=3")});
+    const QString trace = home.file(QStringLiteral("trace.txt"));
+    QProcess process;
+    process.start(QStringLiteral("strace"),
+                  QStringList{"-f", "-o", trace, "-e", "trace=openat,rename,renameat,renameat2",
+                              QStringLiteral(MIRAVO_CLI), "--home", home.path()} +
+                      render(fixtureSlip(),
+                             {"--layout", "5", "--kinds", "1", "--pdf", home.path() + "a.pdf"}));
+    ASSERT_TRUE(process.waitForFinished(300000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QFile log(trace);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const bool choiceFile = line.contains("PRINT24.INI") || line.contains("PRINT7.INI");
+        EXPECT_FALSE(choiceFile && (line.contains("O_CREAT") || line.contains("rename")))
+            << line.toStdString();
+    }
+}
+
 TEST(RenderCommand, RemindersOfTheLayoutAreNotesAndErrorsStopIt)
 {
     TempProgramDir home;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,59 @@ TEST(SaveCommand, RefusalsAreInputErrorsWithTheProgramsMessages)
 }
 
 } // namespace
+
+// A NUL would end the name on disk: the slip would be saved as "…【10" and never be listed.
+TEST(SaveCommand, RefusesControlCharactersInTheNameAndWritesNothing)
+{
+    TempProgramDir home;
+    const QString outDir = home.path() + QStringLiteral("out");
+    QDir().mkpath(outDir);
+    QStringList nulNumber = fixtureLines();
+    nulNumber[12] = QStringLiteral("10") + QChar(0) + QStringLiteral("23");
+    const QString file = writeSlip(home.path(), "令和7年04月01日【1023】t.419", nulNumber);
+
+    const CliRun run = runCli(home, {QStringLiteral("save"), file, outDir});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.errText(), QStringLiteral("miravo-cli: ") + file +
+                                 ": line 13: 登録ファイル名に使用できない文字が含まれています。 "
+                                 "\\ / : . ; * ? \" < > |\n");
+    EXPECT_TRUE(QDir(outDir).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// An I/O error that the disk reports only at the sync: the save fails with the system's text
+// and the earlier file stays. strace injects the error into the real program.
+TEST(SaveCommand, FailedSyncIsReportedAndKeepsTheEarlierFile)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("strace"), {"-o", "/dev/null", "true"});
+    if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit ||
+        probe.exitCode() != 0)
+        GTEST_SKIP() << "strace cannot trace here: no fault to inject into the program";
+
+    TempProgramDir home;
+    const QString outDir = home.path() + QStringLiteral("out");
+    QDir().mkpath(outDir);
+    const QString target = outDir + u'/' + savedName;
+    QFile earlier(target);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("old");
+    earlier.close();
+
+    QProcess process;
+    process.start(QStringLiteral("strace"),
+                  {"-f", "-o", "/dev/null", "-e", "trace=fdatasync", "-e",
+                   "inject=fdatasync:error=EIO", QStringLiteral(MIRAVO_CLI), "--home", home.path(),
+                   "save", fixtureSlip(), outDir});
+    ASSERT_TRUE(process.waitForFinished(300000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(err, QStringLiteral("miravo-cli: ") + target + ": Input/output error\n")
+        << err.toStdString();
+    EXPECT_EQ(readFile(target), QByteArray("old"));
+    EXPECT_EQ(QDir(outDir).entryList(QDir::Files | QDir::Hidden), QStringList{savedName});
+}
 
 TEST(SaveCommand, RefusesASlipInAnEstimateFolderWithoutWritingABlankOne)
 {

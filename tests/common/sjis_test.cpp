@@ -53,6 +53,23 @@ TEST(Sjis, LeftBytesNeverSplitsACharacter)
     EXPECT_EQ(Sjis::leftBytes(bytes, 5), bytes.left(5));
 }
 
+// A lone high surrogate (text pasted from a broken source) counts as one character of its
+// own: the pair that follows it is kept or dropped whole.
+TEST(Sjis, LeftBytesNeverSplitsTheSurrogatePairAfterALoneHighSurrogate)
+{
+    const QString pair = QString::fromUcs4(U"\U00020B9F"); // 𠮟, not in CP932: one "?"
+    const QString text = QChar(0xD842) + pair + QStringLiteral("A");
+    for (int maxBytes = 0; maxBytes <= 4; ++maxBytes) {
+        SCOPED_TRACE(maxBytes);
+        const QString left = Sjis::leftBytes(text, maxBytes);
+        EXPECT_FALSE(!left.isEmpty() && left.back().isHighSurrogate() && left.size() > 1 &&
+                     left.size() < text.size() && text.at(left.size()).isLowSurrogate());
+        EXPECT_LE(Sjis::byteLength(left), maxBytes);
+    }
+    EXPECT_EQ(Sjis::leftBytes(text, 1), QString(QChar(0xD842)));
+    EXPECT_EQ(Sjis::leftBytes(text, 2), QChar(0xD842) + pair);
+}
+
 TEST(Sjis, InvalidBytesDecodeWithoutFailing)
 {
     // A lone lead byte at the end and a byte that is no character at all.

@@ -138,6 +138,32 @@ TEST_F(SlipCommands, FileNameCheckRefusesHalfWidthCharactersOnly)
     }
 }
 
+TEST_F(SlipCommands, FileNameCheckRefusesControlCharacters)
+{
+    struct Case
+    {
+        const char *name;
+        QString bangou;
+        QString title;
+        SlipField focus;
+    } const cases[] = {
+        {"NUL in the number", QStringLiteral("10") + QChar(0) + QStringLiteral("23"), "t",
+         SlipField::Bangou},
+        {"tab in the title", "10023", QStringLiteral("見\t積"), SlipField::TITLE},
+        {"line feed in the title", "10023", QStringLiteral("見積\n"), SlipField::TITLE},
+        {"DEL in the number", QStringLiteral("1\x7F"), "t", SlipField::Bangou},
+        {"unit separator in the title", "10023", QStringLiteral("\x1F"), SlipField::TITLE},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.log.clear();
+        header.Bangou = c.bangou;
+        header.TITLE = c.title;
+        EXPECT_EQ(FNAME_CHECK(header), c.focus);
+        EXPECT_EQ(prompts.log, QStringList{forbiddenMessage});
+    }
+}
+
 TEST_F(SlipCommands, AnOrdinaryFolderIsWritable)
 {
     EXPECT_FALSE(isReadOnlyOrOpticalVolume(folder()));

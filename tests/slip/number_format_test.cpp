@@ -1,5 +1,9 @@
 #include "slip/number_format.h"
 
+#include <cmath>
+#include <limits>
+#include <string>
+
 #include <gtest/gtest.h>
 
 TEST(NumberFormat, WholeNumbersWithGroupingAndTiesToEven)
@@ -28,6 +32,41 @@ TEST(NumberFormat, WholeNumbersWithGroupingAndTiesToEven)
     EXPECT_EQ(formatN(2.5L), QStringLiteral("2"));
     EXPECT_EQ(formatN(3.5L), QStringLiteral("4"));
     EXPECT_EQ(formatN(-1234.4L), QStringLiteral("-1,234"));
+}
+
+namespace {
+
+// 2 to the power, in decimal digits, by doubling.
+QString powerOfTwoDigits(int power)
+{
+    std::string digits = "1";
+    for (int i = 0; i < power; ++i) {
+        int carry = 0;
+        for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+            const int doubled = (*digit - '0') * 2 + carry;
+            *digit = char('0' + doubled % 10);
+            carry = doubled / 10;
+        }
+        if (carry)
+            digits.insert(digits.begin(), char('0' + carry));
+    }
+    return QString::fromStdString(digits);
+}
+
+} // namespace
+
+// Extended-precision results can be huge (a quantity of 1e40 times a price of 1e30): every
+// digit is shown, grouped, never a cut-off or garbage text. Powers of two are exact in a
+// long double, so their text is known.
+TEST(NumberFormat, HugeExtendedValuesShowAllTheirDigits)
+{
+    for (const int power : {63, 212, 213, 300, 1000}) {
+        SCOPED_TRACE(power);
+        const QString grouped = groupThousands(powerOfTwoDigits(power));
+        EXPECT_EQ(formatN(std::ldexp(1.0L, power)), grouped);
+        EXPECT_EQ(formatN(-std::ldexp(1.0L, power)), u'-' + grouped);
+    }
+    EXPECT_EQ(formatN(std::numeric_limits<long double>::max()).remove(u',').size(), 4933);
 }
 
 TEST(NumberFormat, StrCommaFollowsTheEditorsDecimals)

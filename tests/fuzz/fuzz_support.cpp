@@ -1,0 +1,83 @@
+#include "fuzz_support.h"
+
+#include "common/japanese.h"
+#include "common/program_dir.h"
+#include "common/prompter.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class SilentPrompter final : public Prompter
+{
+public:
+    void information(const QString &) override {}
+    bool question(const QString &) override { return true; }
+    void warning(const QString &) override {}
+    std::optional<QString> input(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
+    std::optional<QString> chooseOpenFile(const QString &, const QString &,
+                                          const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseSaveFile(const QString &, const QString &,
+                                          const QString &) override
+    {
+        return std::nullopt;
+    }
+    void beep() override {}
+    void setBusy(bool) override {}
+};
+
+QTemporaryDir *programDirectory = nullptr;
+
+} // namespace
+
+void initFuzzing()
+{
+    static int argc = 1;
+    static char name[] = "miravo-fuzz";
+    static char *argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Created once and kept for the whole run: libFuzzer never returns from its loop.
+    static QGuiApplication *application = new QGuiApplication(argc, argv);
+    Q_UNUSED(application);
+    installFontSubstitutions();
+    static SilentPrompter *silent = new SilentPrompter;
+    setPrompter(silent);
+    programDirectory = new QTemporaryDir;
+    setProgramDir(programDirectory->path());
+}
+
+QString fuzzProgramDir()
+{
+    return programDirectory->path();
+}
+
+QString writeFuzzFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = QDir(fuzzProgramDir()).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::abort();
+    return path;
+}
+
+void fuzzFailure(const char *property, const QString &detail)
+{
+    std::fprintf(stderr, "property failed: %s\n%s\n", property, detail.toUtf8().constData());
+    std::abort();
+}
