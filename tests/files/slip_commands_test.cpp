@@ -355,11 +355,26 @@ TEST_F(SlipCommands, OpenWithAnUnreadableDateKeepsNow)
     EXPECT_EQ(header.TITLE, "壊れ");
 }
 
+TEST_F(SlipCommands, ASlipInAFolderNamedLikeAnEstimateFileOpensAsASlip)
+{
+    const QString estimateFolder = QDir(folder()).filePath("見積.MRV");
+    ASSERT_TRUE(QDir().mkpath(estimateFolder));
+    QFile file(QDir(estimateFolder).filePath("令和7年04月01日【1】棚.419"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name\r\n\r\n\r\n\r\n45748.5\r\n");
+    file.close();
+    events.clear();
+    const OpenResult result = slip.open(file.fileName(), window);
+    EXPECT_FALSE(result.estimate);
+    EXPECT_TRUE(result.dateRead);
+    EXPECT_EQ(header.NAME1, "name");
+    EXPECT_FALSE(events.contains("import " + file.fileName()));
+}
+
 TEST_F(SlipCommands, EstimateFilesGoToTheImportAndKeepTheTypedSlip)
 {
     programDir.writeLines("BANGO.INI", {"20000"});
-    for (const char *path :
-         {"/data/old.MRV/平成17年05月01日【1】x.419", "/data/est.115", "/data/est.mrv"}) {
+    for (const char *path : {"/data/est.MRV", "/data/est.115", "/data/est.mrv", "/data/a.b.Mrv"}) {
         SCOPED_TRACE(path);
         events.clear();
         header.NAME1 = "before";
