@@ -15,9 +15,11 @@ QWidget *owner()
     return QApplication::activeWindow();
 }
 
+// Every box of the program, the report of an unexpected error included, says whose it is,
+// even one shown before or without the application's names being set.
 QString caption()
 {
-    return QApplication::applicationDisplayName();
+    return QStringLiteral("MIRAVO");
 }
 
 // Message texts carry Windows line ends; a message box wants plain new lines.

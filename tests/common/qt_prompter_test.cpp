@@ -100,3 +100,20 @@ TEST(QtPrompter, QtsOwnTextsAreJapaneseWhateverTheDesktopSays)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
               QStringLiteral("キャンセル"));
 }
+
+TEST(QtPrompter, EveryBoxIsCaptionedWithTheProgramsName)
+{
+    // An error can be reported before the application has its names, or by a tool that
+    // never sets them.
+    const QString name = QApplication::applicationName();
+    QApplication::setApplicationName(QString());
+    QtPrompter prompter;
+    QString caption;
+    whenTheDialogShows([&](QDialog &dialog) {
+        caption = dialog.windowTitle();
+        dialog.reject();
+    });
+    prompter.warning(QStringLiteral("/data/x.419\nFile name too long"));
+    QApplication::setApplicationName(name);
+    EXPECT_EQ(caption, QStringLiteral("MIRAVO"));
+}

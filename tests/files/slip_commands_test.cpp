@@ -200,6 +200,38 @@ TEST_F(SlipCommands, SavingStopsWithoutWritingOnEachRefusal)
     }
 }
 
+TEST_F(SlipCommands, ATitleTooLongForAFileNameIsRefusedBeforeAnyQuestion)
+{
+    // "令和8年12月09日【10023】" and ".419" take 35 bytes of the 255 a name may have.
+    const QString tooLong = "info: 登録タイトル名が長すぎます。\r\nファイル名は255バイトまでです。";
+    struct Case
+    {
+        const char *name;
+        QString title;
+        bool saved;
+    } const cases[] = {
+        {"half-width, 255 bytes", QString(220, u'a'), true},
+        {"half-width, 256 bytes", QString(221, u'a'), false},
+        // 150 Shift_JIS bytes, well inside the title box, but 225 in the file system.
+        {"full-width", QString(75, u'山'), false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.log.clear();
+        header.TITLE = c.title;
+        answer(c.saved ? std::initializer_list<bool>{true} : std::initializer_list<bool>{});
+        const SaveResult result = slip.save(window);
+        EXPECT_EQ(result.saved, c.saved);
+        if (c.saved) {
+            EXPECT_TRUE(QFileInfo::exists(result.path));
+        } else {
+            EXPECT_EQ(prompts.log, QStringList{tooLong});
+            EXPECT_EQ(result.focus, SlipField::TITLE);
+        }
+    }
+    EXPECT_EQ(slipFiles().size(), 1);
+}
+
 TEST_F(SlipCommands, SaveWritesAdvancesTheCounterOnceAndOverwritesOnRequest)
 {
     programDir.writeLines("BANGO.INI", {"10023"});
