@@ -13,6 +13,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("MIRAVO"));
     QApplication::setApplicationVersion(QStringLiteral(MIRAVO_VERSION));
     installFontSubstitutions();
+    // Without them the dialogs still work, in English.
+    installJapaneseQtTranslations();
 
     QtPrompter dialogs;
     setPrompter(&dialogs);

@@ -342,5 +342,7 @@ private:
     PrinterDevice *m_printer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
+    // The window lost the activation to a message box: its command is still running.
+    bool m_messageBoxUp = false;
     std::unique_ptr<FormKeyFilter> m_formKeys;
 };

@@ -13,8 +13,8 @@
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QAction>
 #include <QUrl>
 #include <QLabel>
@@ -42,8 +42,10 @@ void TMIRAVO::showCalculation(const KeisanResult &result)
 
 void TMIRAVO::SpeedButton26Click()
 {
-    const QString manual = programFile(QStringLiteral("MIRAVO_man.htm"));
-    if (!QFileInfo::exists(manual)) {
+    const QString manual =
+        locateProgramDocument(QStringLiteral("MIRAVO_man.htm"),
+                              QCoreApplication::applicationDirPath(), installedDataDir());
+    if (manual.isEmpty()) {
         prompter().information(QStringLiteral("説明書ファイルは組み込まれていません。\r\n\r\n"));
         return;
     }

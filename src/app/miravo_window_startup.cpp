@@ -25,8 +25,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+
+#include <utility>
 
 TMIRAVO::TMIRAVO(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent)
@@ -254,7 +257,17 @@ void TMIRAVO::openArgumentSlip()
 void TMIRAVO::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        // By now the application's active window is the one that took the activation over.
+        m_messageBoxUp = qobject_cast<QMessageBox *>(QApplication::activeWindow()) != nullptr;
+        return;
+    }
+    // A message box is part of the command that asked; that command has put the focus
+    // where the answer leads (the file list after declining the save folder, say), and
+    // coming back from the box must not take it to 顧客名 again.
+    if (!std::exchange(m_messageBoxUp, false))
         FormActivate();
 }
 

@@ -1,6 +1,9 @@
 #include "japanese.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 QLocale japaneseLocale()
 {
@@ -10,6 +13,18 @@ QLocale japaneseLocale()
 QString statusBarDate(const QDate &date)
 {
     return japaneseLocale().toString(date, QStringLiteral("yyyy'/'MM'/'dd' ('dddd')'"));
+}
+
+bool installJapaneseQtTranslations()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    // By file name, not by QLocale::system(): the desktop's language does not matter.
+    if (!translator->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 void installFontSubstitutions()

@@ -83,3 +83,21 @@ QString programFile(const QString &name)
 {
     return programDir() + name;
 }
+
+QString installedDataDir()
+{
+    return QStringLiteral(MIRAVO_DATA_DIR);
+}
+
+QString locateProgramDocument(const QString &name, const QString &executableDir,
+                              const QString &dataDir)
+{
+    for (const QString &folder : {programDir(), executableDir, dataDir}) {
+        if (folder.isEmpty())
+            continue;
+        const QString path = QDir(folder).filePath(name);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}

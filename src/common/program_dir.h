@@ -16,3 +16,12 @@ void applyHomeArgument(QStringList &arguments);
 
 // programDir() + name.
 QString programFile(const QString &name);
+
+// The folder an installed program keeps its own documents in (the manual).
+QString installedDataDir();
+
+// A document of the program (the manual) may sit in the program directory, where the user
+// can replace it, next to the executable of a build or a copied program, or in the installed
+// data folder; the first of those that holds it, in that order. Empty when none does.
+QString locateProgramDocument(const QString &name, const QString &executableDir,
+                              const QString &dataDir);

@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -14,9 +15,11 @@ QWidget *owner()
     return QApplication::activeWindow();
 }
 
+// Every box of the program, the report of an unexpected error included, says whose it is,
+// even one shown before or without the application's names being set.
 QString caption()
 {
-    return QApplication::applicationDisplayName();
+    return QStringLiteral("MIRAVO");
 }
 
 // Message texts carry Windows line ends; a message box wants plain new lines.
@@ -27,11 +30,38 @@ QString displayText(const QString &text)
     return shown;
 }
 
+// The buttons read the words the messages refer to (「いいえ」を選ぶと...), with no
+// mnemonics, whatever translations Qt has.
+void nameButtons(QMessageBox &box)
+{
+    const struct
+    {
+        QMessageBox::StandardButton button;
+        const char16_t *text;
+    } names[] = {
+        {QMessageBox::Yes, u"はい"},
+        {QMessageBox::No, u"いいえ"},
+        {QMessageBox::Ok, u"OK"},
+        {QMessageBox::Cancel, u"キャンセル"},
+    };
+    for (const auto &name : names) {
+        if (QAbstractButton *button = box.button(name.button))
+            button->setText(QString::fromUtf16(name.text));
+    }
+}
+
+void showMessage(QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, caption(), displayText(text), QMessageBox::Ok, owner());
+    nameButtons(box);
+    box.exec();
+}
+
 } // namespace
 
 void QtPrompter::information(const QString &text)
 {
-    QMessageBox::information(owner(), caption(), displayText(text));
+    showMessage(QMessageBox::Information, text);
 }
 
 bool QtPrompter::question(const QString &text)
@@ -39,23 +69,27 @@ bool QtPrompter::question(const QString &text)
     QMessageBox box(QMessageBox::Information, caption(), displayText(text),
                     QMessageBox::Yes | QMessageBox::No, owner());
     box.setDefaultButton(QMessageBox::Yes);
+    nameButtons(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtPrompter::warning(const QString &text)
 {
-    QMessageBox::warning(owner(), caption(), displayText(text));
+    showMessage(QMessageBox::Warning, text);
 }
 
 std::optional<QString> QtPrompter::input(const QString &title, const QString &prompt,
                                          const QString &initial)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(owner(), title, displayText(prompt), QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog box(owner());
+    box.setWindowTitle(title);
+    box.setLabelText(displayText(prompt));
+    box.setTextValue(initial);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return box.textValue();
 }
 
 std::optional<QColor> QtPrompter::chooseColor(const QColor &initial)

@@ -30,12 +30,23 @@ QString systemErrorText(int error)
 
 // The writer's temporary files sit beside their target, hidden, and say whose they are, so a
 // crash between writing and renaming leaves nothing that looks like a slip or a list.
+constexpr int temporarySuffixLength = 6;
+
+// A name that the file system just holds must still have a temporary file: its start is kept
+// as far as the file system's limit of 255 bytes allows.
 QString temporaryPrefix(const QString &name)
 {
-    return QLatin1Char('.') + name + QStringLiteral(".miravo-");
+    constexpr int nameLimit = 255;
+    const QString marker = QStringLiteral(".miravo-");
+    const int room = nameLimit - 1 - int(marker.size()) - temporarySuffixLength;
+    QString kept = name;
+    while (QFile::encodeName(kept).size() > room) {
+        kept.chop(1);
+        if (!kept.isEmpty() && kept.back().isHighSurrogate())
+            kept.chop(1);
+    }
+    return QLatin1Char('.') + kept + marker;
 }
-
-constexpr int temporarySuffixLength = 6;
 
 // A write that was killed before its rename leaves its temporary file; the next write of the
 // same target clears it away.

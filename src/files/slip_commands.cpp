@@ -29,6 +29,9 @@ SlipField FNAME_CHECK(const SlipHeader &header)
 
 bool isEstimateFile(const QString &path)
 {
-    return path.contains(QLatin1String(".MRV"), Qt::CaseInsensitive) ||
-           QFileInfo(path).suffix().compare(QLatin1String("115"), Qt::CaseInsensitive) == 0;
+    // Only the file's own extension counts: a folder such as "見積.MRV" may well hold
+    // ordinary slips, and those must open as slips.
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.compare(QLatin1String("MRV"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("115"), Qt::CaseInsensitive) == 0;
 }

@@ -72,6 +72,6 @@ struct OpenResult
 // SlipField::None when both are fine.
 SlipField FNAME_CHECK(const SlipHeader &header);
 
-// True for the estimate data files that go to the import instead of the slip reader: a path
-// that contains ".MRV" anywhere (a folder of the estimate program counts), or a ".115" file.
+// True for the estimate data files that go to the import instead of the slip reader: a
+// ".MRV" or ".115" file, in any case of the letters.
 bool isEstimateFile(const QString &path);

@@ -278,6 +278,11 @@ void TPREV::placeImage(int left, int top)
 void TPREV::place(Placement placement)
 {
     m_placement = placement;
+    // The places are where the image shows in the box, so the view starts at the sheet's
+    // origin; a scroll position kept from the previous picture would show some other part
+    // of the new one and leave the bars out of step with the image.
+    ScrollBox1->horizontalScrollBar()->setValue(0);
+    ScrollBox1->verticalScrollBar()->setValue(0);
     // Scroll bars that come or go with the new size change the box; place again against
     // the box that results (twice at most settles it: both bars on, or both off).
     for (int attempt = 0; attempt < 3; ++attempt) {

@@ -22,7 +22,12 @@ void PainterCanvas::textOut(int x, int y, const QString &text)
         return;
     m_painter.setFont(toQFont(font(), m_dpiY));
     m_painter.setPen(font().color);
-    m_painter.drawText(QPointF(x, y + fontAscent(font(), m_dpiY)), text);
+    // The texts come from Shift_JIS, where 0x5C is the yen sign; the decoder keeps it as
+    // U+005C so that files read and write back unchanged. On paper it is the yen sign, and
+    // so it must be in a PDF's text layer: an amount copied from a mailed invoice reads ¥.
+    QString shown = text;
+    shown.replace(u'\\', u'\u00A5');
+    m_painter.drawText(QPointF(x, y + fontAscent(font(), m_dpiY)), shown);
 }
 
 void PainterCanvas::moveTo(int x, int y)

@@ -267,12 +267,12 @@ QString Calculation::overallRateText(TaxMode taxMode, qint64 inclusiveTaxOfTaxab
         } else {
             rate = (t - k) / t * 100;
         }
-        return QStringLiteral("利益率 = ") + cutAfterFirstDecimal(shortestText15(rate)) + u'%';
+        return QStringLiteral("利益率 = ") + cutAfterFirstDecimal(decimalText15(rate)) + u'%';
     }
     if (totals.cost == Money())
         return QStringLiteral("原価率 = 0%");
     if (t - m == 0)
         return noRate;
     rate = k / (t - m) * 100;
-    return QStringLiteral("原価率 = ") + cutAfterFirstDecimal(shortestText15(rate)) + u'%';
+    return QStringLiteral("原価率 = ") + cutAfterFirstDecimal(decimalText15(rate)) + u'%';
 }

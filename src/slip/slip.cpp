@@ -7,9 +7,13 @@
 #include "settings/print_ini.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+// The longest file name the usual Linux file systems take, in bytes of their encoding.
+constexpr int maxFileNameBytes = 255;
 
 QString folderQuestion(const QString &folder)
 {
@@ -72,6 +76,17 @@ SaveResult Slip::save(SlipWindow &window)
 
     if (header.TITLE.isEmpty()) {
         prompter().information(QStringLiteral("登録タイトル名が未入力です。"));
+        return result;
+    }
+
+    // The 230-byte limit of the title box is in Shift_JIS; the file system counts the name
+    // in its own encoding, where a full-width character takes three bytes. Refused here,
+    // the user learns what to shorten instead of meeting a failed write.
+    if (QFile::encodeName(SlipFile::fileName(header)).size() > maxFileNameBytes) {
+        prompter().information(QStringLiteral("登録タイトル名が長すぎます。\r\n"
+                                              "ファイル名は%1バイトまでです。")
+                                   .arg(maxFileNameBytes));
+        result.focus = SlipField::TITLE;
         return result;
     }
 

@@ -168,6 +168,18 @@ QString shortestText15(long double x)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
+QString decimalText15(long double x)
+{
+    if (!std::isfinite(x))
+        return shortestText15(x);
+    // The shortest fixed text of the value read back from 15 digits holds exactly those
+    // digits, however far the point is from them.
+    char buffer[5000];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, through15Digits(x), std::chars_format::fixed);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
 long double through15Digits(long double x)
 {
     if (!std::isfinite(x))

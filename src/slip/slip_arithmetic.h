@@ -54,6 +54,11 @@ QString ZEIKIN(Money amount, RoundingMode mode);
 // 49.99999999999999).
 QString shortestText15(long double x);
 
+// The same 15 significant digits as shortestText15, always written out as a plain decimal
+// ("0.0000666666666666667" for 6.66666666666667e-05, "1000000000000000" for 1e+15): a rate
+// shown to the user is never in exponent notation.
+QString decimalText15(long double x);
+
 // x passed through its 15-digit text and read back: removes floating-point noise before a
 // value is cut to whole yen.
 long double through15Digits(long double x);

@@ -3,6 +3,7 @@
 #include "files/slip_folder.h"
 #include "master/choice_list_box.h"
 #include "common/clock.h"
+#include "common/qt_prompter.h"
 #include "common/sjis.h"
 #include "common/text_file.h"
 #include "slip/item_grid_view.h"
@@ -21,8 +22,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -369,6 +373,28 @@ TEST_F(MainWindowTest, SavedSlipOpensAgainFromTheFileList)
     EXPECT_EQ(window->SG1Cells->cell(9, 1), "3150");
     EXPECT_EQ(window->TOTALKIN->text(), total);
     EXPECT_EQ(window->browsePosition, 0);
+}
+
+TEST_F(MainWindowTest, AnsweringNoToTheSaveFolderHandsTheFocusToTheSlipFileList)
+{
+    auto window = showWindow();
+    typeSlip(*window);
+    window->NAME1->setFocus();
+    // The real message box: closing it is what moves the focus about.
+    QtPrompter dialogs;
+    Prompter *const scripted = setPrompter(&dialogs);
+    QTimer::singleShot(0, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(window->SpeedButton5Click());
+    setPrompter(scripted);
+    // What the window manager does once the box is gone.
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(window->Panel1->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->Panel1->FileListBox1);
 }
 
 TEST_F(MainWindowTest, ExitAnsweringYesToSaveSavesThenCloses)

@@ -160,10 +160,9 @@ TEST(SaveCommand, FailedSyncIsReportedAndKeepsTheEarlierFile)
     EXPECT_EQ(QDir(outDir).entryList(QDir::Files | QDir::Hidden), QStringList{savedName});
 }
 
-TEST(SaveCommand, RefusesASlipInAnEstimateFolderWithoutWritingABlankOne)
+TEST(SaveCommand, SavesASlipFromAFolderNamedLikeAnEstimateFile)
 {
-    // A path with ".MRV" anywhere goes to the estimate import; the headless commands have
-    // none, and must not go on with the blanked slip in place of the file's.
+    // Only a file's own extension makes it estimate data; the folder's name does not.
     TempProgramDir home;
     const QString outDir = home.path() + QStringLiteral("out");
     QDir().mkpath(outDir);
@@ -171,9 +170,9 @@ TEST(SaveCommand, RefusesASlipInAnEstimateFolderWithoutWritingABlankOne)
     const QString file = writeSlip(home.path() + QStringLiteral("古い.MRV"),
                                    "令和7年04月01日【1】x.419", fixtureLines());
     const CliRun run = runCli(home, {QStringLiteral("save"), file, outDir});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(
-        run.errText().contains(QStringLiteral("estimate data files cannot be imported yet")))
-        << run.errText().toStdString();
-    EXPECT_TRUE(QDir(outDir).isEmpty());
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    // The slip's own content is saved, not a blank slip.
+    const QString written = run.outText().trimmed();
+    EXPECT_TRUE(written.startsWith(outDir + u'/')) << written.toStdString();
+    EXPECT_TRUE(readFile(written).startsWith(Sjis::encode(fixtureLines().first() + "\r\n")));
 }

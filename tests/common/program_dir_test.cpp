@@ -1,9 +1,12 @@
 #include "common/program_dir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(ProgramDir, HomeArgumentIsAppliedAndRemoved)
 {
@@ -26,5 +29,37 @@ TEST(ProgramDir, EnvironmentVariableWins)
     setProgramDir(QString());
     EXPECT_EQ(programDir(), QDir(dir.path()).absolutePath() + "/");
     qputenv("MIRAVO_HOME", saved);
+    setProgramDir(QString());
+}
+
+TEST(ProgramDir, TheManualIsLookedForInTheProgramDirectoryThenBesideTheProgramThenInstalled)
+{
+    QTemporaryDir home;
+    QTemporaryDir executable;
+    QTemporaryDir installed;
+    setProgramDir(home.path());
+    const QString name = QStringLiteral("MIRAVO_man.htm");
+    struct Case
+    {
+        const char *name;
+        std::vector<const QTemporaryDir *> holders;
+        const QTemporaryDir *found;
+    } const cases[] = {
+        {"nowhere", {}, nullptr},
+        {"installed only", {&installed}, &installed},
+        {"beside the program (--home elsewhere)", {&executable, &installed}, &executable},
+        {"program directory first", {&home, &executable, &installed}, &home},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const QTemporaryDir *dir : {&home, &executable, &installed})
+            QFile::remove(dir->filePath(name));
+        for (const QTemporaryDir *dir : c.holders) {
+            QFile file(dir->filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(locateProgramDocument(name, executable.path(), installed.path()),
+                  c.found ? c.found->filePath(name) : QString());
+    }
     setProgramDir(QString());
 }

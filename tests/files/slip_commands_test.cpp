@@ -226,6 +226,38 @@ TEST_F(SlipCommands, SavingStopsWithoutWritingOnEachRefusal)
     }
 }
 
+TEST_F(SlipCommands, ATitleTooLongForAFileNameIsRefusedBeforeAnyQuestion)
+{
+    // "令和8年12月09日【10023】" and ".419" take 35 bytes of the 255 a name may have.
+    const QString tooLong = "info: 登録タイトル名が長すぎます。\r\nファイル名は255バイトまでです。";
+    struct Case
+    {
+        const char *name;
+        QString title;
+        bool saved;
+    } const cases[] = {
+        {"half-width, 255 bytes", QString(220, u'a'), true},
+        {"half-width, 256 bytes", QString(221, u'a'), false},
+        // 150 Shift_JIS bytes, well inside the title box, but 225 in the file system.
+        {"full-width", QString(75, u'山'), false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.log.clear();
+        header.TITLE = c.title;
+        answer(c.saved ? std::initializer_list<bool>{true} : std::initializer_list<bool>{});
+        const SaveResult result = slip.save(window);
+        EXPECT_EQ(result.saved, c.saved);
+        if (c.saved) {
+            EXPECT_TRUE(QFileInfo::exists(result.path));
+        } else {
+            EXPECT_EQ(prompts.log, QStringList{tooLong});
+            EXPECT_EQ(result.focus, SlipField::TITLE);
+        }
+    }
+    EXPECT_EQ(slipFiles().size(), 1);
+}
+
 TEST_F(SlipCommands, SaveWritesAdvancesTheCounterOnceAndOverwritesOnRequest)
 {
     programDir.writeLines("BANGO.INI", {"10023"});
@@ -381,11 +413,26 @@ TEST_F(SlipCommands, OpenWithAnUnreadableDateKeepsNow)
     EXPECT_EQ(header.TITLE, "壊れ");
 }
 
+TEST_F(SlipCommands, ASlipInAFolderNamedLikeAnEstimateFileOpensAsASlip)
+{
+    const QString estimateFolder = QDir(folder()).filePath("見積.MRV");
+    ASSERT_TRUE(QDir().mkpath(estimateFolder));
+    QFile file(QDir(estimateFolder).filePath("令和7年04月01日【1】棚.419"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name\r\n\r\n\r\n\r\n45748.5\r\n");
+    file.close();
+    events.clear();
+    const OpenResult result = slip.open(file.fileName(), window);
+    EXPECT_FALSE(result.estimate);
+    EXPECT_TRUE(result.dateRead);
+    EXPECT_EQ(header.NAME1, "name");
+    EXPECT_FALSE(events.contains("import " + file.fileName()));
+}
+
 TEST_F(SlipCommands, EstimateFilesGoToTheImportAndKeepTheTypedSlip)
 {
     programDir.writeLines("BANGO.INI", {"20000"});
-    for (const char *path :
-         {"/data/old.MRV/平成17年05月01日【1】x.419", "/data/est.115", "/data/est.mrv"}) {
+    for (const char *path : {"/data/est.MRV", "/data/est.115", "/data/est.mrv", "/data/a.b.Mrv"}) {
         SCOPED_TRACE(path);
         events.clear();
         header.NAME1 = "before";

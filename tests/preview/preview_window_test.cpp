@@ -365,3 +365,33 @@ TEST_F(PreviewWindowTest, EmptyDocumentShowsNothing)
 }
 
 } // namespace
+
+TEST_F(PreviewWindowTest, ZoomShowsTheImageFromItsPlaceAndTheScrollBarsFollowIt)
+{
+    record(document, 1);
+    const auto window = showWindow();
+    QScrollBar *across = window->ScrollBox1->horizontalScrollBar();
+    QScrollBar *down = window->ScrollBox1->verticalScrollBar();
+    QWidget *box = window->ScrollBox1->viewport();
+    const auto in = &TPREV::SpeedButton1;
+    const auto out = &TPREV::SpeedButton2;
+    for (const auto button : {in, in, in, in, in, out, out, out, out, out, out, in}) {
+        // Wherever the user had scrolled to, a zoom shows the sheet from its place again.
+        across->setValue(across->maximum());
+        down->setValue(down->maximum());
+        (window.get()->*button)->click();
+        SCOPED_TRACE(window->zoom());
+        const QSize image = window->Image2->size();
+        const QPoint expected(image.width() < box->width() ? (box->width() - image.width()) / 2 : 0,
+                              image.height() < box->height() ? (box->height() - image.height()) / 2
+                                                             : 0);
+        EXPECT_EQ(window->Image2->mapTo(box, QPoint(0, 0)), expected);
+        EXPECT_EQ(across->value(), 0);
+        EXPECT_EQ(down->value(), 0);
+        if (image.width() > box->width()) {
+            // The far end of the bar shows the sheet's right edge, not its left.
+            across->setValue(across->maximum());
+            EXPECT_EQ(window->Image2->mapTo(box, QPoint(image.width(), 0)).x(), box->width());
+        }
+    }
+}
