@@ -24,6 +24,7 @@ public:
     void applySettings() override {}
     bool runSetupDialog() override { return true; }
     PrinterMetrics metrics() const override { return m_printer.metrics(); }
+    bool remembersChoice() const override { return false; }
 
     void beginDocument() override { m_printer.beginDocument(); }
     void newPage() override { m_printer.newPage(); }

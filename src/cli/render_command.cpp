@@ -10,6 +10,7 @@
 
 #include "common/program_dir.h"
 #include "common/text_file.h"
+#include "preview/preview_commands.h"
 #include "print/page_blocks.h"
 #include "print/slip_layouts.h"
 #include "settings/print_ini.h"
@@ -23,45 +24,6 @@
 #include <optional>
 
 namespace {
-
-// The print preparation remembers the printer it used in the program directory's printer
-// choice files. The virtual printer of a headless run is no choice of the user's: the files
-// are put back as they were, so a script never changes what the desktop prints on.
-class PrinterChoiceGuard
-{
-public:
-    PrinterChoiceGuard()
-    {
-        for (const bool a5Mode : {false, true}) {
-            const QString path = programFile(printerChoiceFile(a5Mode));
-            QFile file(path);
-            std::optional<QByteArray> bytes;
-            if (file.open(QIODevice::ReadOnly))
-                bytes = file.readAll();
-            m_files.append({path, bytes});
-        }
-    }
-
-    ~PrinterChoiceGuard()
-    {
-        for (const auto &[path, bytes] : m_files) {
-            try {
-                if (bytes)
-                    TextFile::writeBytes(path, *bytes);
-                else
-                    QFile::remove(path);
-            } catch (const MiravoError &error) {
-                printError(error.message());
-            }
-        }
-    }
-
-    PrinterChoiceGuard(const PrinterChoiceGuard &) = delete;
-    PrinterChoiceGuard &operator=(const PrinterChoiceGuard &) = delete;
-
-private:
-    QList<std::pair<QString, std::optional<QByteArray>>> m_files;
-};
 
 void chooseKinds(SlipHeader &header, const QString &kinds)
 {
@@ -96,24 +58,66 @@ SlipPrintJob printJob(const OpenedSlip &opened, const RenderOptions &options)
     return job;
 }
 
+// The preview command without its window: the recorded pages go to files instead of the
+// preview window. A slip render reaches neither statements nor the preview's own print
+// button, so those steps are refused rather than left silently empty.
+class RenderHost final : public PreviewHost
+{
+public:
+    RenderHost(OpenedSlip &opened, SlipPrintJob &job, PrinterDevice &printer,
+               TPrintPreview &preview, PrintRunState &state)
+        : m_opened(opened)
+        , m_job(job)
+        , m_printer(printer)
+        , m_preview(preview)
+        , m_state(state)
+    {}
+
+    bool pagesReady() const { return m_pagesReady; }
+
+    QString honorific() const override { return m_job.header.KEISYOU; }
+    void recalculate() override { m_opened.window.showCalculation(m_opened.slip.recalculate()); }
+    void printReceipt(bool) override { refuse(); }
+    void forgetReceiptProviso() override { refuse(); }
+    void printEnvelope(bool) override { refuse(); }
+    void printStatement(bool) override { refuse(); }
+    void advanceSlipNumber() override { refuse(); }
+    void processPendingEvents() override {}
+    void printSlip() override { refuse(); }
+    bool statementShown() const override { return false; }
+    void previewStatement(bool) override { refuse(); }
+    void previewSlip() override { ::previewSlip(m_job, m_printer, m_preview, m_state); }
+    void openPreviewWindow() override { m_pagesReady = true; }
+
+private:
+    [[noreturn]] void refuse() const
+    {
+        throw InputError(m_opened.path, QStringLiteral("only the slip can be rendered"));
+    }
+
+    OpenedSlip &m_opened;
+    SlipPrintJob &m_job;
+    PrinterDevice &m_printer;
+    TPrintPreview &m_preview;
+    PrintRunState &m_state;
+    bool m_pagesReady = false;
+};
+
 } // namespace
 
 int runRender(const QString &file, const RenderOptions &options)
 {
     HeadlessPrompter messages;
-    const OpenedSlip slip(file, messages);
+    OpenedSlip slip(file, messages);
     SlipPrintJob job = printJob(slip, options);
 
     A4Printer printer;
     TPrintPreview preview;
     PrintRunState state;
     messages.messages.clear();
-    bool drawn = false;
-    {
-        const PrinterChoiceGuard keepChoices;
-        drawn = previewSlip(job, printer, preview, state);
-    }
-    if (!drawn || preview.PageCount() == 0) {
+    RenderHost host(slip, job, printer, preview, state);
+    runSlipPreview(state.previewCancelled, host);
+    if (!host.pagesReady() || preview.PageCount() == 0) {
         const QString reason = messages.first(HeadlessPrompter::Kind::Information);
         throw InputError(file, reason.isEmpty() ? QStringLiteral("nothing to draw") : reason);
     }

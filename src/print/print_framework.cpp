@@ -230,7 +230,7 @@ std::optional<PrinterMetrics> setUpPrinter(PrinterDevice &printer, const Printer
     if (printer.supportsColor())
         printer.setColor(true);
     printer.applySettings();
-    if (writeChoice)
+    if (writeChoice && printer.remembersChoice())
         writePrinterChoice(printer, choice);
     return metrics;
 }

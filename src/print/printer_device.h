@@ -64,6 +64,11 @@ public:
     virtual bool runSetupDialog() = 0;
 
     virtual PrinterMetrics metrics() const = 0;
+
+    // Whether a print run remembers this printer in the printer choice files. A printer
+    // that is no choice of the user's (the headless commands' virtual one) must not replace
+    // what the desktop prints on.
+    virtual bool remembersChoice() const { return true; }
 };
 
 // A printer that exists only in memory. Its pages are recorded like preview pages, so
