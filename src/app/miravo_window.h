@@ -294,8 +294,6 @@ private:
     ScreenSettings collectScreenSettings() const;
     RememberedChoices collectRememberedChoices() const;
     void buildCommands();
-    // Whether the print layout choice (PRN_S 0..3) has a layout to print with.
-    static bool slipLayoutAvailable(int choice);
     void bindCommandLabel(int position);
     void showFunctionKeyMenu(int label);
     void focusCommand();

@@ -7,6 +7,7 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "print/layout_registry.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -268,7 +269,7 @@ void TMIRAVO::buildOptions()
     // The 24-row and 36-row layouts are not part of the program yet; a choice that prints
     // nothing must not be offered.
     for (int layout = 0; layout < PRN_SGroup->buttons().size(); ++layout)
-        PRN_SGroup->button(layout)->setEnabled(slipLayoutAvailable(layout));
+        PRN_SGroup->button(layout)->setEnabled(layoutAvailable(layout));
 
     // The paper orientation choice has no place on the window; it is kept as a group of
     // radio buttons that are never shown.
@@ -300,11 +301,6 @@ void TMIRAVO::buildOptions()
     MARUME->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(Sunpou, &QCheckBox::toggled, this, &TMIRAVO::applySunpouWidths);
-}
-
-bool TMIRAVO::slipLayoutAvailable(int choice)
-{
-    return choice == 0 || choice == 1;
 }
 
 void TMIRAVO::buildHiddenFields()

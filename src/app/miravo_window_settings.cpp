@@ -7,6 +7,7 @@
 #include "common/program_dir.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
+#include "print/layout_registry.h"
 #include "settings/column_widths.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
@@ -43,7 +44,7 @@ void TMIRAVO::applyScreenSettings()
 {
     // A stored layout that this program cannot print leaves the 5-row choice, which can.
     if (QAbstractButton *layout = PRN_SGroup->button(screenSettings.PRN_S);
-        layout && slipLayoutAvailable(screenSettings.PRN_S))
+        layout && layoutAvailable(screenSettings.PRN_S))
         layout->setChecked(true);
     if (QAbstractButton *orientation = MUKI->button(screenSettings.MUKI))
         orientation->setChecked(true);

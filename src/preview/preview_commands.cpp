@@ -11,7 +11,7 @@ void printReceipt(PreviewHost &host)
     // A receipt without an honorific is how a blank receipt is printed, so this only warns.
     if (isMissingHonorific(host.honorific()))
         prompter().information(PreviewText::noHonorificReceipt());
-    host.printReceipt(PrintIni::flag(QStringLiteral("[領収証小]=")));
+    host.printReceipt(PrintIni::smallReceipt.on());
     host.forgetReceiptProviso();
     prompter().setBusy(false);
 }
@@ -22,13 +22,13 @@ void printEnvelope(PreviewHost &host)
         prompter().information(PreviewText::noHonorific());
     if (!prompter().question(PreviewText::envelopeQuestion()))
         return;
-    host.printEnvelope(PrintIni::flag(QStringLiteral("[封筒長形３号]=")));
+    host.printEnvelope(PrintIni::longEnvelope.on());
     prompter().setBusy(false);
 }
 
 void printStatement(PreviewHost &host)
 {
-    host.printStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
+    host.printStatement(PrintIni::statementForm2.on());
     host.advanceSlipNumber();
     host.processPendingEvents();
     prompter().information(PreviewText::checkAgainstCopy());
@@ -83,7 +83,7 @@ void runSlipPreview(bool &previewCancelled, PreviewHost &host)
 {
     previewCancelled = true;
     if (host.statementShown()) {
-        host.previewStatement(PrintIni::flag(QStringLiteral("[書式２号]=")));
+        host.previewStatement(PrintIni::statementForm2.on());
         if (!previewCancelled)
             host.openPreviewWindow();
         return;

@@ -90,7 +90,7 @@ SaveResult Slip::save(SlipWindow &window)
         return result;
     }
 
-    if (PrintIni::flag(QStringLiteral("[自動フォルダチェンジ]=")))
+    if (PrintIni::autoFolderChange.on())
         window.automaticFolderChange(header.NAME1);
     if (!prompter().question(folderQuestion(m_folder))) {
         // The user picks another folder in the panel and saves again.
