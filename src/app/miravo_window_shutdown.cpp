@@ -70,8 +70,9 @@ bool TMIRAVO::FormClose()
         {Nouki, ChoiceBox::Nouki}, {Basyo, ChoiceBox::Basyo}, {KEISYOU, ChoiceBox::KEISYOU},
         {Kigen, ChoiceBox::Kigen}, {Tanto, ChoiceBox::Tanto},
     };
-    for (const auto &[box, which] : lists)
-        writes.append([box, which] { COMBO_KAKIDASI(box->items(), ChoiceLists::fileName(which)); });
+    for (const auto &list : lists)
+        writes.append(
+            [list] { COMBO_KAKIDASI(list.first->items(), ChoiceLists::fileName(list.second)); });
     writes.append([this] { SET2_KAKIDASI(collectScreenSettings()); });
     writes.append([this] { SEIKYUU_KAKIDASI(collectRememberedChoices()); });
     writes.append([this] { Panel1->registry().save(); });

@@ -1,32 +1,50 @@
 #include "prompter.h"
 
-namespace {
+SilentPrompter::SilentPrompter(bool answer)
+    : m_answer(answer)
+{}
 
-class SilentPrompter final : public Prompter
+void SilentPrompter::information(const QString &) {}
+
+bool SilentPrompter::question(const QString &)
 {
-public:
-    void information(const QString &) override {}
-    bool question(const QString &) override { return false; }
-    void warning(const QString &) override {}
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
-    std::optional<QString> chooseOpenFile(const QString &, const QString &,
-                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> chooseSaveFile(const QString &, const QString &,
-                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    void beep() override {}
-    void setBusy(bool) override {}
-};
+    return m_answer;
+}
+
+void SilentPrompter::warning(const QString &) {}
+
+std::optional<QString> SilentPrompter::input(const QString &, const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QColor> SilentPrompter::chooseColor(const QColor &)
+{
+    return std::nullopt;
+}
+
+std::optional<QFont> SilentPrompter::chooseFont(const QFont &)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> SilentPrompter::chooseOpenFile(const QString &, const QString &,
+                                                      const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> SilentPrompter::chooseSaveFile(const QString &, const QString &,
+                                                      const QString &)
+{
+    return std::nullopt;
+}
+
+void SilentPrompter::beep() {}
+
+void SilentPrompter::setBusy(bool) {}
+
+namespace {
 
 Prompter *&current()
 {

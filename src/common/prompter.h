@@ -35,6 +35,31 @@ public:
     virtual void setBusy(bool busy) = 0;
 };
 
+// A prompter that shows nothing: questions get the answer it was made with, every input box
+// and chooser is cancelled.
+class SilentPrompter final : public Prompter
+{
+public:
+    explicit SilentPrompter(bool answer = false);
+
+    void information(const QString &text) override;
+    bool question(const QString &text) override;
+    void warning(const QString &text) override;
+    std::optional<QString> input(const QString &caption, const QString &prompt,
+                                 const QString &initial) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
+                                          const QString &filter) override;
+    std::optional<QString> chooseSaveFile(const QString &caption, const QString &dir,
+                                          const QString &filter) override;
+    void beep() override;
+    void setBusy(bool busy) override;
+
+private:
+    bool m_answer;
+};
+
 // The prompter in use. There is always one: until a real one is installed, a silent one
 // answers No/cancel to everything.
 Prompter &prompter();

@@ -40,3 +40,11 @@ QString writeSlip(const QString &folder, const QString &name, const QStringList 
     TextFile::writeLines(path, lines);
     return path;
 }
+
+bool straceWorks()
+{
+    QProcess probe;
+    probe.start(QStringLiteral("strace"), {"-o", "/dev/null", "true"});
+    return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit &&
+           probe.exitCode() == 0;
+}

@@ -28,3 +28,7 @@ QString fixtureSlip();
 QString fixtureLegacySlip();
 QStringList fixtureLines();
 QString writeSlip(const QString &folder, const QString &name, const QStringList &lines);
+
+// Whether strace can trace programs here (a container may forbid it): the tests that watch
+// or break the program's system calls skip themselves otherwise.
+bool straceWorks();

@@ -16,32 +16,6 @@
 
 namespace {
 
-class SilentPrompter final : public Prompter
-{
-public:
-    void information(const QString &) override {}
-    bool question(const QString &) override { return true; }
-    void warning(const QString &) override {}
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
-    std::optional<QString> chooseOpenFile(const QString &, const QString &,
-                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> chooseSaveFile(const QString &, const QString &,
-                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    void beep() override {}
-    void setBusy(bool) override {}
-};
-
 QTemporaryDir *programDirectory = nullptr;
 
 } // namespace
@@ -56,7 +30,8 @@ void initFuzzing()
     static QGuiApplication *application = new QGuiApplication(argc, argv);
     Q_UNUSED(application);
     installFontSubstitutions();
-    static SilentPrompter *silent = new SilentPrompter;
+    // Every question is answered Yes, so that the commands go on as far as they can.
+    static SilentPrompter *silent = new SilentPrompter(true);
     setPrompter(silent);
     programDirectory = new QTemporaryDir;
     setProgramDir(programDirectory->path());
