@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -399,6 +400,48 @@ TEST_F(SlipLayoutTest, CustomerBlockPostalCodeAndHonorific)
     EXPECT_EQ(page(0).findText(QStringLiteral("〒〒123-4567")), nullptr);
     EXPECT_EQ(page(0).findText(QStringLiteral("山田商店"))->y, int(550 * double(scale().V)));
     EXPECT_EQ(page(0).findText(QStringLiteral("経理部   様"))->y, int(620 * double(scale().V)));
+}
+
+// The window-envelope positions print as whole millimetres with nothing moved when a
+// position is missing or not a whole number; the dialog's 4, -5 and -3 are proposals only.
+TEST_F(SlipLayoutTest, WindowEnvelopePositionsDefaultToNoShift)
+{
+    setKinds({1});
+    struct Case
+    {
+        const char *name;
+        QStringList positions;
+        int frameX; // millimetres the frame and the address move right
+        int frameY; // millimetres the frame's top is raised
+        int textY;  // millimetres the address moves down
+    } const cases[] = {
+        {"no positions", {}, 0, 0, 0},
+        {"decimal positions",
+         {"[住所枠x位置]=2.5", "[住所枠y位置]=1.5", "[住所文字y位置]=-0.5"},
+         0,
+         0,
+         0},
+        {"whole positions", {"[住所枠x位置]=3", "[住所枠y位置]=2", "[住所文字y位置]=-1"}, 3, 2, -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        setPrintIni(QStringList{QStringLiteral("[住所枠窓付き封筒用]=1")} + c.positions);
+        record();
+        const LayoutScale s = scale();
+        const int WX = int(std::trunc(c.frameX * 14.0 * double(s.H)));
+        const int WY = int(std::trunc(c.frameY * -14.0 * double(s.V)));
+        const int WT = int(std::trunc(c.textY * 14.0 * double(s.V)));
+        const CanvasOp *name = page(0).findText(QStringLiteral("山田商店   様"));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->x, int(320 * double(s.H)) + WX);
+        EXPECT_EQ(name->y, int(590 * double(s.V)) + WT);
+        // The address frame is the page's first rounded rectangle.
+        const auto frame = *std::find_if(page(0).ops.begin(), page(0).ops.end(), [](auto &op) {
+            return op.kind == CanvasOpKind::RoundRect;
+        });
+        EXPECT_EQ(frame.x, int(250 * double(s.H)) + (WY != 0 ? WX : 0));
+        EXPECT_EQ(frame.y, int(274 * double(s.V)) + WY);
+    }
 }
 
 TEST_F(SlipLayoutTest, SevenRowTotalsStripAndOrderNote)
