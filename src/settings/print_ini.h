@@ -24,6 +24,7 @@ struct KeyInfo
     bool written = true;        // false for earlier names the dialog still reads but never writes
     int printDefault = 0;       // Integer, Colour: what printing takes for a missing or bad value
     std::optional<Range> range; // Integer: the value; Tenths: whole tenths
+    Range limits;               // Integer, Tenths: what every read is clamped to
 };
 
 // Every key the program knows, in the order of the catalogue (print_ini_catalogue.h).
@@ -114,9 +115,13 @@ class NumberKey : public Key
 public:
     // The value as a decimal number; 0 when empty or not a number. Positions that may
     // hold a fraction ("[5/7yBase1]=", "[形状幅]=", "[切取位置]=") are read this way.
+    // Clamped to the limits, in millimetres.
     double decimal() const;
     // The values the dialog allows, where the catalogue knows them.
     std::optional<Range> range() const { return spec().range; }
+    // What every read is clamped to: the number itself for Integer keys, whole tenths for
+    // Tenths keys.
+    constexpr Range limits() const { return spec().limits; }
 
 protected:
     consteval NumberKey(std::u16string_view key, Form form)
@@ -133,6 +138,7 @@ public:
         , m_printDefault(spec().printDefault)
     {}
     // The value as a decimal integer; the printing default when empty or not a number.
+    // Clamped to the limits.
     int value() const;
     int printDefault() const { return m_printDefault; }
     // The same key with another printing default, for a block the print Parts give its
@@ -155,7 +161,7 @@ public:
     consteval TenthsKey(const char16_t (&key)[N])
         : NumberKey({key, N - 1}, Form::Tenths)
     {}
-    // Whole tenths as tenths() reads them.
+    // Whole tenths as tenths() reads them, clamped to the limits.
     int tenths() const;
 };
 
