@@ -64,8 +64,12 @@ void useFixedFont(PrintCanvas &canvas, int points);
 // The data colour "[DATA色]=" of item texts, numbers and the customer block.
 QColor dataColor();
 
+// The sizes a printed font takes; a size from a settings file is held to them.
+constexpr int minimumFontPoints = 1;
+constexpr int maximumFontPoints = 100;
+
 // Lowers the font size until the text fits width pixels, down to 2 points; returns the
-// size set on the canvas.
+// size set on the canvas. A size outside 1 to 100 points is first brought inside.
 int shrinkToFit(PrintCanvas &canvas, const QString &text, int width);
 // Splits a text that does not fit into two lines: the first line is the longest start that
 // fits width, the second the rest (at most 100 characters).
