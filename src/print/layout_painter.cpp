@@ -183,7 +183,15 @@ void LayoutPainter::drawFitted(const QString &text, int x, const RowBand &band, 
         return;
     }
     m_canvas.setFontPoints(minimum);
-    const auto [first, second] = splitTwoLines(m_canvas, text, width);
+    const auto [first, rest] = splitTwoLines(m_canvas, text, width);
     m_canvas.textOut(x, y(band.top + band.firstLine), first);
-    m_canvas.textOut(x, y(band.top + band.secondLine), second);
+    // The second line is held to the column as the first is: already at the smallest size
+    // the layout allows, so what still does not fit is cut at the column's edge rather than
+    // printed across the quantity and price columns or off the page.
+    m_canvas.textOut(x, y(band.top + band.secondLine), fittedToEdge(rest, width));
+}
+
+QString LayoutPainter::fittedToEdge(const QString &text, int width) const
+{
+    return splitTwoLines(m_canvas, text, width).first;
 }

@@ -132,9 +132,11 @@ public:
     // nothing.
     void rightAligned(double rightEdge, int y, const QString &text);
     // Fits a text into width pixels at x (device pixels); below the minimum it goes into two
-    // lines of the band at the minimum size, else it is centred in the band. A minimum of 0
-    // never splits.
+    // lines of the band at the minimum size, the second one cut where it reaches width, else
+    // it is centred in the band. A minimum of 0 never splits.
     void drawFitted(const QString &text, int x, const RowBand &band, int width, int minimum);
+    // The longest start of a text that fits width pixels at the current font.
+    QString fittedToEdge(const QString &text, int width) const;
 
 private:
     PrintCanvas &m_canvas;
