@@ -1,5 +1,6 @@
 #include "layout_painter.h"
 
+#include <algorithm>
 #include <cmath>
 
 LayoutScale layoutScale(int pageWidth, int pageHeight, bool a5Mode)
@@ -65,9 +66,31 @@ QColor dataColor()
 
 int shrinkToFit(PrintCanvas &canvas, const QString &text, int width)
 {
-    while (canvas.textWidth(text) > width && canvas.font().points > 2)
-        canvas.setFontPoints(canvas.font().points - 1);
-    return canvas.font().points;
+    canvas.setFontPoints(std::clamp(canvas.font().points, minimumFontPoints, maximumFontPoints));
+    const int start = canvas.font().points;
+    const int startWidth = canvas.textWidth(text);
+    if (startWidth <= width || start <= 2)
+        return start;
+    // The rule is "one point less until it fits, 2 at the least": the largest size below the
+    // start that fits. Widths grow with the size, so one measurement scaled down lands next
+    // to that size and a step or two either way settles it, instead of a measurement per
+    // point from a size of 100 down.
+    const auto widthAt = [&](int points) {
+        canvas.setFontPoints(points);
+        return canvas.textWidth(text);
+    };
+    int points = width <= 0 ? 2 : std::clamp(int(double(start) * width / startWidth), 2, start - 1);
+    if (widthAt(points) > width) {
+        while (points > 2 && widthAt(points - 1) > width)
+            --points;
+        if (points > 2)
+            --points;
+    } else {
+        while (points + 1 < start && widthAt(points + 1) <= width)
+            ++points;
+    }
+    canvas.setFontPoints(points);
+    return points;
 }
 
 std::pair<QString, QString> splitTwoLines(const PrintCanvas &canvas, const QString &text, int width)
@@ -160,7 +183,15 @@ void LayoutPainter::drawFitted(const QString &text, int x, const RowBand &band, 
         return;
     }
     m_canvas.setFontPoints(minimum);
-    const auto [first, second] = splitTwoLines(m_canvas, text, width);
+    const auto [first, rest] = splitTwoLines(m_canvas, text, width);
     m_canvas.textOut(x, y(band.top + band.firstLine), first);
-    m_canvas.textOut(x, y(band.top + band.secondLine), second);
+    // The second line is held to the column as the first is: already at the smallest size
+    // the layout allows, so what still does not fit is cut at the column's edge rather than
+    // printed across the quantity and price columns or off the page.
+    m_canvas.textOut(x, y(band.top + band.secondLine), fittedToEdge(rest, width));
+}
+
+QString LayoutPainter::fittedToEdge(const QString &text, int width) const
+{
+    return splitTwoLines(m_canvas, text, width).first;
 }

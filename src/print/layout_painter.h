@@ -64,8 +64,12 @@ void useFixedFont(PrintCanvas &canvas, int points);
 // The data colour "[DATA色]=" of item texts, numbers and the customer block.
 QColor dataColor();
 
+// The sizes a printed font takes; a size from a settings file is held to them.
+constexpr int minimumFontPoints = 1;
+constexpr int maximumFontPoints = 100;
+
 // Lowers the font size until the text fits width pixels, down to 2 points; returns the
-// size set on the canvas.
+// size set on the canvas. A size outside 1 to 100 points is first brought inside.
 int shrinkToFit(PrintCanvas &canvas, const QString &text, int width);
 // Splits a text that does not fit into two lines: the first line is the longest start that
 // fits width, the second the rest (at most 100 characters).
@@ -128,9 +132,11 @@ public:
     // nothing.
     void rightAligned(double rightEdge, int y, const QString &text);
     // Fits a text into width pixels at x (device pixels); below the minimum it goes into two
-    // lines of the band at the minimum size, else it is centred in the band. A minimum of 0
-    // never splits.
+    // lines of the band at the minimum size, the second one cut where it reaches width, else
+    // it is centred in the band. A minimum of 0 never splits.
     void drawFitted(const QString &text, int x, const RowBand &band, int width, int minimum);
+    // The longest start of a text that fits width pixels at the current font.
+    QString fittedToEdge(const QString &text, int width) const;
 
 private:
     PrintCanvas &m_canvas;

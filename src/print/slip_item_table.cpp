@@ -66,9 +66,17 @@ void SlipItemTable::drawColumnTitles()
     const QString name = PrintIni::itemNameTitle.valueOr(
         SHW > 0 ? QStringLiteral("品　　 　　　名") : QStringLiteral("品　　  　　　　　名"));
     m_p.centreText(m_p.x(250), nameRight, y, name);
-    if (SHW > 0)
-        m_p.centreText(m_p.x(1600) - SHW, m_p.x(1600), y,
-                       PrintIni::shapeTitle.valueOr(QStringLiteral("形状・寸法")));
+    if (SHW > 0) {
+        // A narrow shape column shrinks its title rather than letting it run into the
+        // quantity title; the titles after it keep their size.
+        PrintCanvas &canvas = m_p.canvas();
+        const QString shape = PrintIni::shapeTitle.valueOr(QStringLiteral("形状・寸法"));
+        shrinkToFit(canvas, shape, SHW);
+        const QString fitted = m_p.fittedToEdge(shape, SHW);
+        if (!fitted.isEmpty())
+            m_p.centreText(m_p.x(1600) - SHW, m_p.x(1600), y, fitted);
+        canvas.setFontPoints(11);
+    }
     m_p.centreText(m_p.x(1600), m_p.x(1854), y,
                    PrintIni::quantityTitle.valueOr(QStringLiteral("数 量")));
     m_p.centreText(m_p.x(1854), m_p.x(2000), y,

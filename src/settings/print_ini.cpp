@@ -3,6 +3,7 @@
 #include "common/decimal_text.h"
 #include "settings_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -26,7 +27,7 @@ QList<KeyInfo> buildCatalogue()
     QList<KeyInfo> keys;
     for (const KeySpec &spec : Spec::entries)
         keys.append({fromView(spec.key), spec.form, fromView(spec.absent), spec.written,
-                     spec.printDefault, spec.range});
+                     spec.printDefault, spec.range, spec.limits});
     return keys;
 }
 
@@ -187,17 +188,19 @@ QString Key::text() const
 
 double NumberKey::decimal() const
 {
-    return fraction(name());
+    const Range held = limits();
+    const double perUnit = spec().form == Form::Tenths ? 10.0 : 1.0;
+    return std::clamp(fraction(name()), held.min / perUnit, held.max / perUnit);
 }
 
 int IntegerKey::value() const
 {
-    return integer(name(), m_printDefault);
+    return std::clamp(integer(name(), m_printDefault), limits().min, limits().max);
 }
 
 int TenthsKey::tenths() const
 {
-    return PrintIni::tenths(name());
+    return std::clamp(PrintIni::tenths(name()), limits().min, limits().max);
 }
 
 QColor ColourKey::value() const

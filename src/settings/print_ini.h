@@ -24,6 +24,7 @@ struct KeyInfo
     bool written = true;        // false for earlier names the dialog still reads but never writes
     int printDefault = 0;       // Integer, Colour: what printing takes for a missing or bad value
     std::optional<Range> range; // Integer: the value; Tenths: whole tenths
+    Range limits;               // Integer, Tenths: what every read is clamped to
 };
 
 // Every key the program knows, in the order of the catalogue (print_ini_catalogue.h).
@@ -114,9 +115,13 @@ class NumberKey : public Key
 public:
     // The value as a decimal number; 0 when empty or not a number. Positions that may
     // hold a fraction ("[5/7yBase1]=", "[形状幅]=", "[切取位置]=") are read this way.
+    // Clamped to the limits, in millimetres.
     double decimal() const;
     // The values the dialog allows, where the catalogue knows them.
     std::optional<Range> range() const { return spec().range; }
+    // What every read is clamped to: the number itself for Integer keys, whole tenths for
+    // Tenths keys.
+    constexpr Range limits() const { return spec().limits; }
 
 protected:
     consteval NumberKey(std::u16string_view key, Form form)
@@ -133,6 +138,7 @@ public:
         , m_printDefault(spec().printDefault)
     {}
     // The value as a decimal integer; the printing default when empty or not a number.
+    // Clamped to the limits.
     int value() const;
     int printDefault() const { return m_printDefault; }
     // The same key with another printing default, for a block the print Parts give its
@@ -155,7 +161,7 @@ public:
     consteval TenthsKey(const char16_t (&key)[N])
         : NumberKey({key, N - 1}, Form::Tenths)
     {}
-    // Whole tenths as tenths() reads them.
+    // Whole tenths as tenths() reads them, clamped to the limits.
     int tenths() const;
 };
 
@@ -299,6 +305,14 @@ inline constexpr IntegerKey addressFrameX{u"[住所枠x位置]="};
 inline constexpr IntegerKey statementAddressFrameX{u"[明細請求書住所枠x位置]="};
 inline constexpr IntegerKey addressFrameY{u"[住所枠y位置]="};
 inline constexpr IntegerKey addressTextY{u"[住所文字y位置]="};
+// The window-envelope offsets as the page blocks print them: whole millimetres that move
+// nothing when missing. 4, -5 and -3 are only what the dialog proposes for a new file; a
+// hand-written file that switches the mode on without the positions must not shift the
+// frame and the address.
+inline constexpr IntegerKey windowFrameX = addressFrameX.withPrintDefault(0);
+inline constexpr IntegerKey statementWindowFrameX = statementAddressFrameX.withPrintDefault(0);
+inline constexpr IntegerKey windowFrameY = addressFrameY.withPrintDefault(0);
+inline constexpr IntegerKey windowTextY = addressTextY.withPrintDefault(0);
 inline constexpr WordFlagKey envelopeCompany{u"[封筒自社名]="};
 inline constexpr IntegerKey envelopeAddressX{u"[封筒宛先x位置]="};
 inline constexpr IntegerKey envelopeAddressY{u"[封筒宛先y位置]="};

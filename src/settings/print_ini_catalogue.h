@@ -40,6 +40,11 @@ struct KeySpec
     std::u16string_view absent; // what the dialog shows for a missing or empty value
     int printDefault = 0;       // Integer, Colour: what printing takes for a missing or bad value
     std::optional<Range> range;
+    // Integer, Tenths: the values printing works with. Every read is clamped to them before
+    // any arithmetic, so a hand-edited "2147483647" or "1e308" cannot overflow a position.
+    // The dialog's range where the catalogue states one, else a range wide enough for any
+    // real page.
+    Range limits;
     std::u16string_view onWord; // WordFlag: the two words written
     std::u16string_view offWord;
     bool written = true; // false for earlier names the dialog still reads but never writes
@@ -51,6 +56,8 @@ inline constexpr Range points{1, 100};
 inline constexpr Range millimetres{-5000, 5000};
 inline constexpr Range smallMillimetres{-300, 300};
 inline constexpr Range tenthsRange{-300, 300};
+// No page is larger than 5 m, nor a pen or a corner wider than 300 pixels on it.
+inline constexpr Range anyMillimetres = millimetres;
 
 constexpr KeySpec entryOf(std::u16string_view key, Form form, std::u16string_view absent)
 {
@@ -71,14 +78,22 @@ constexpr KeySpec font(std::u16string_view key)
     return entryOf(key, Form::FontName, u"");
 }
 
-// absent is the dialog's text; printDefault what printing uses for a missing value.
+// absent is the dialog's text; printDefault what printing uses for a missing value. Without
+// a range of its own a value is held to limits.
 constexpr KeySpec integer(std::u16string_view key, std::u16string_view absent, int printDefault,
-                          std::optional<Range> range = std::nullopt)
+                          std::optional<Range> range = std::nullopt, Range limits = anyMillimetres)
 {
     KeySpec spec = entryOf(key, Form::Integer, absent);
     spec.printDefault = printDefault;
     spec.range = range;
+    spec.limits = range ? *range : limits;
     return spec;
+}
+
+// A font size the dialog gives no range for; printing holds it to sizes a font has.
+constexpr KeySpec pointsWithoutRange(std::u16string_view key, int printDefault)
+{
+    return integer(key, u"", printDefault, std::nullopt, points);
 }
 
 constexpr KeySpec position(std::u16string_view key, Range range = millimetres)
@@ -90,6 +105,7 @@ constexpr KeySpec tenths(std::u16string_view key)
 {
     KeySpec spec = entryOf(key, Form::Tenths, u"0");
     spec.range = tenthsRange;
+    spec.limits = tenthsRange;
     return spec;
 }
 
@@ -225,9 +241,9 @@ inline constexpr KeySpec entries[] = {
     font(u"[固定文字ﾌｫﾝﾄFONT]="),
     text(u"[固定fontSize]="),
     font(u"[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]="),
-    integer(u"[ﾃﾞｰﾀ文字ﾌｫﾝﾄSIZE]=", u"", 10),
+    pointsWithoutRange(u"[ﾃﾞｰﾀ文字ﾌｫﾝﾄSIZE]=", 10),
     font(u"[ﾃﾞｰﾀ数値ﾌｫﾝﾄFONT]="),
-    integer(u"[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]=", u"", 12),
+    pointsWithoutRange(u"[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]=", 12),
     integer(u"[顧客名SIZE]=", u"9", 10, points),
     colour(u"[DATA色]=", u"0", 0),
     colour(u"[請求書色]=", u"8388608", 8388608),

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(SlipPaging, KindsCycleOverBlocksOfRows)
@@ -230,6 +232,47 @@ TEST(PrintFramework, ShrinkToFitAndTwoLineSplit)
 
     canvas.setFontPoints(10);
     EXPECT_EQ(shrinkToFit(canvas, name, 1), 2) << "never below 2 points";
+    preview.EndDoc();
+}
+
+// The fitted size is the one of lowering the size one point at a time, however it is found;
+// a size beyond what a font takes starts at 100 points.
+TEST(PrintFramework, ShrinkToFitGivesTheSizeOfTheOnePointRule)
+{
+    TPrintPreview preview;
+    preview.BeginDoc();
+    PrintCanvas &canvas = preview.Canvas();
+    const auto onePointRule = [&](const QString &text, int width, int points) {
+        canvas.setFontPoints(std::clamp(points, 1, 100));
+        while (canvas.textWidth(text) > width && canvas.font().points > 2)
+            canvas.setFontPoints(canvas.font().points - 1);
+        return canvas.font().points;
+    };
+    const QString texts[] = {
+        QStringLiteral("ボルト"),
+        QStringLiteral("ステンレス製六角ボルト・ナット・ワッシャーセット（長尺）"),
+        QStringLiteral("M12×40 SUS304"),
+        QStringLiteral("iiiiiiiiiiWWWWWWWWWW"),
+        QString(),
+    };
+    for (const char *face : {"ＭＳＰ ゴシック", "ＭＳ 明朝"}) {
+        canvas.setFontFace(QString::fromUtf8(face));
+        for (const QString &text : texts) {
+            for (int width : {-5, 0, 1, 37, 150, 400, 1333, 2270, 9000}) {
+                for (int points : {0, 1, 2, 3, 8, 10, 12, 33, 100, 6000}) {
+                    SCOPED_TRACE(QStringLiteral("%1 \"%2\" in %3 at %4")
+                                     .arg(QString::fromUtf8(face), text)
+                                     .arg(width)
+                                     .arg(points)
+                                     .toStdString());
+                    const int expected = onePointRule(text, width, points);
+                    canvas.setFontPoints(points);
+                    EXPECT_EQ(shrinkToFit(canvas, text, width), expected);
+                    EXPECT_EQ(canvas.font().points, expected);
+                }
+            }
+        }
+    }
     preview.EndDoc();
 }
 

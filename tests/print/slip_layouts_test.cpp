@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -308,6 +309,67 @@ TEST_F(SlipLayoutTest, ItemNamesIndentAndSplitIntoTwoLines)
               width);
 }
 
+// Neither line of a split name or shape runs past its column, and a narrow shape column
+// shrinks its title instead of writing it over the quantity title.
+TEST_F(SlipLayoutTest, SplitTextsAndTheShapeTitleStayInTheirColumns)
+{
+    setKinds({1});
+    job.header.Sunpou = true;
+    setPrintIni({QStringLiteral("[形状幅]=12")});
+    const QString longName =
+        QStringLiteral("ステンレス製六角ボルト・ナット・ワッシャー").repeated(6);
+    const QString longShape = QStringLiteral("Ｍ１２×４０ミリメートル特注品").repeated(3);
+    setItem(1, longName, QStringLiteral("1"), QString(), QString());
+    items.setCell(4, 1, longShape);
+    record();
+    const LayoutScale s = scale();
+    const int SHW = int(std::trunc(12 * 14 * double(s.H)));
+    struct Column
+    {
+        const char *name;
+        QString text;
+        int width;
+    } const columns[] = {
+        {"item name", longName, int(std::trunc((1600 - 12 * 14 - 250 - 30) * double(s.H)))},
+        {"shape", longShape, int(std::trunc(SHW - 20 * double(s.H)))},
+    };
+    for (const Column &c : columns) {
+        SCOPED_TRACE(c.name);
+        // Row 1's band starts at 950: the lines at 965 and 1015.
+        const CanvasOp *first = nullptr;
+        const CanvasOp *second = nullptr;
+        for (const CanvasOp *op : page(0).texts()) {
+            if (!c.text.startsWith(op->text) && !c.text.contains(op->text))
+                continue;
+            if (op->y == int(965 * double(s.V)))
+                first = op;
+            if (op->y == int(1015 * double(s.V)))
+                second = op;
+        }
+        ASSERT_NE(first, nullptr);
+        ASSERT_NE(second, nullptr);
+        EXPECT_EQ(second->font.points, 8);
+        EXPECT_TRUE(c.text.startsWith(first->text + second->text));
+        EXPECT_LE(measureTextWidth(second->font, 600, second->text), c.width);
+        const QString next = c.text.mid(first->text.size() + second->text.size(), 1);
+        EXPECT_GT(measureTextWidth(second->font, 600, second->text + next), c.width)
+            << "cut at the column's edge, not before";
+    }
+
+    const CanvasOp *shapeTitle = nullptr;
+    for (const CanvasOp *op : page(0).texts()) {
+        if (!op->text.isEmpty() && QStringLiteral("形状・寸法").startsWith(op->text))
+            shapeTitle = op;
+    }
+    ASSERT_NE(shapeTitle, nullptr);
+    const int right = int(1600 * double(s.H));
+    EXPECT_GE(shapeTitle->x, right - SHW);
+    EXPECT_LE(shapeTitle->x + measureTextWidth(shapeTitle->font, 600, shapeTitle->text), right);
+    const CanvasOp *quantityTitle = page(0).findText(QStringLiteral("数 量"));
+    ASSERT_NE(quantityTitle, nullptr);
+    EXPECT_EQ(quantityTitle->font.points, 11);
+}
+
 TEST_F(SlipLayoutTest, ReceiptCopyAndRequestForQuotation)
 {
     setItem(1, QStringLiteral("A"), QStringLiteral("3"), QStringLiteral("500"),
@@ -399,6 +461,48 @@ TEST_F(SlipLayoutTest, CustomerBlockPostalCodeAndHonorific)
     EXPECT_EQ(page(0).findText(QStringLiteral("〒〒123-4567")), nullptr);
     EXPECT_EQ(page(0).findText(QStringLiteral("山田商店"))->y, int(550 * double(scale().V)));
     EXPECT_EQ(page(0).findText(QStringLiteral("経理部   様"))->y, int(620 * double(scale().V)));
+}
+
+// The window-envelope positions print as whole millimetres with nothing moved when a
+// position is missing or not a whole number; the dialog's 4, -5 and -3 are proposals only.
+TEST_F(SlipLayoutTest, WindowEnvelopePositionsDefaultToNoShift)
+{
+    setKinds({1});
+    struct Case
+    {
+        const char *name;
+        QStringList positions;
+        int frameX; // millimetres the frame and the address move right
+        int frameY; // millimetres the frame's top is raised
+        int textY;  // millimetres the address moves down
+    } const cases[] = {
+        {"no positions", {}, 0, 0, 0},
+        {"decimal positions",
+         {"[住所枠x位置]=2.5", "[住所枠y位置]=1.5", "[住所文字y位置]=-0.5"},
+         0,
+         0,
+         0},
+        {"whole positions", {"[住所枠x位置]=3", "[住所枠y位置]=2", "[住所文字y位置]=-1"}, 3, 2, -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        setPrintIni(QStringList{QStringLiteral("[住所枠窓付き封筒用]=1")} + c.positions);
+        record();
+        const LayoutScale s = scale();
+        const int WX = int(std::trunc(c.frameX * 14.0 * double(s.H)));
+        const int WY = int(std::trunc(c.frameY * -14.0 * double(s.V)));
+        const int WT = int(std::trunc(c.textY * 14.0 * double(s.V)));
+        const CanvasOp *name = page(0).findText(QStringLiteral("山田商店   様"));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->x, int(320 * double(s.H)) + WX);
+        EXPECT_EQ(name->y, int(590 * double(s.V)) + WT);
+        // The address frame is the page's first rounded rectangle.
+        const auto frame = *std::find_if(page(0).ops.begin(), page(0).ops.end(), [](auto &op) {
+            return op.kind == CanvasOpKind::RoundRect;
+        });
+        EXPECT_EQ(frame.x, int(250 * double(s.H)) + (WY != 0 ? WX : 0));
+        EXPECT_EQ(frame.y, int(274 * double(s.V)) + WY);
+    }
 }
 
 TEST_F(SlipLayoutTest, SevenRowTotalsStripAndOrderNote)

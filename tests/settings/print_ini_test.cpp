@@ -228,3 +228,31 @@ TEST(PrintIniTypedKeys, RangesOfTheDialogsControls)
         }
     }
 }
+
+TEST(PrintIniTypedKeys, NumbersAreHeldToTheirLimits)
+{
+    TempProgramDir dir;
+    dir.writeLines("PRINT.INI",
+                   {"[枠太さ]=2147483647", "[TEXT1LEFT]=-2147483648", "[ﾃﾞｰﾀ文字ﾌｫﾝﾄSIZE]=6000",
+                    "[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]=0", "[形状幅]=1e308", "[5/7yBase1]=-1e308",
+                    "[切取位置]=99999", "[パンチ穴位置]=-1e308", "[住所枠y位置]=99999"});
+    EXPECT_EQ(frameWidth.value(), 20);
+    EXPECT_EQ(freeLine1.left.value(), -5000);
+    EXPECT_EQ(dataTextSize.value(), 100);
+    EXPECT_EQ(dataNumberSize.value(), 1);
+    EXPECT_EQ(dataNumberSizeOfSlipNumber.value(), 1);
+    EXPECT_DOUBLE_EQ(shapeWidth.decimal(), 5000.0);
+    EXPECT_DOUBLE_EQ(slipBaseY1.decimal(), -5000.0);
+    EXPECT_EQ(cutPosition.tenths(), 300);
+    EXPECT_DOUBLE_EQ(cutPosition.decimal(), 30.0) << "tenths limits, in millimetres";
+    EXPECT_EQ(punchPosition1.tenths(), 0) << "not a number a tenths key can hold";
+    EXPECT_DOUBLE_EQ(punchPosition1.decimal(), -30.0);
+    EXPECT_EQ(addressFrameY.value(), 5000) << "no range of its own: any real page";
+    for (const KeyInfo &info : catalogue()) {
+        SCOPED_TRACE(info.key.toStdString());
+        if (info.form == Form::Integer || info.form == Form::Tenths) {
+            EXPECT_LT(info.limits.min, info.limits.max);
+            EXPECT_LE(info.limits.max, 5000) << "× 14 × a scale must stay far from int's end";
+        }
+    }
+}
