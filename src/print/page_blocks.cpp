@@ -43,10 +43,10 @@ WindowEnvelopeOffsets windowEnvelopeOffsets(const LayoutScale &scale)
     WindowEnvelopeOffsets w;
     if (!PrintIni::windowEnvelope.on())
         return w;
-    w.WX = wholeMmOffset(PrintIni::windowFrameX, scale.H);
+    w.WX = wholeMmOffset(PrintIni::addressFrameX, scale.H);
     // A positive value raises the frame's top.
-    w.WY = int(std::trunc(PrintIni::windowFrameY.value() * -14.0 * double(scale.V)));
-    w.WT = wholeMmOffset(PrintIni::windowTextY, scale.V);
+    w.WY = int(std::trunc(PrintIni::addressFrameY.value() * -14.0 * double(scale.V)));
+    w.WT = wholeMmOffset(PrintIni::addressTextY, scale.V);
     return w;
 }
 

@@ -305,14 +305,6 @@ inline constexpr IntegerKey addressFrameX{u"[住所枠x位置]="};
 inline constexpr IntegerKey statementAddressFrameX{u"[明細請求書住所枠x位置]="};
 inline constexpr IntegerKey addressFrameY{u"[住所枠y位置]="};
 inline constexpr IntegerKey addressTextY{u"[住所文字y位置]="};
-// The window-envelope offsets as the page blocks print them: whole millimetres that move
-// nothing when missing. 4, -5 and -3 are only what the dialog proposes for a new file; a
-// hand-written file that switches the mode on without the positions must not shift the
-// frame and the address.
-inline constexpr IntegerKey windowFrameX = addressFrameX.withPrintDefault(0);
-inline constexpr IntegerKey statementWindowFrameX = statementAddressFrameX.withPrintDefault(0);
-inline constexpr IntegerKey windowFrameY = addressFrameY.withPrintDefault(0);
-inline constexpr IntegerKey windowTextY = addressTextY.withPrintDefault(0);
 inline constexpr WordFlagKey envelopeCompany{u"[封筒自社名]="};
 inline constexpr IntegerKey envelopeAddressX{u"[封筒宛先x位置]="};
 inline constexpr IntegerKey envelopeAddressY{u"[封筒宛先y位置]="};

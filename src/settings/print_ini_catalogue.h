@@ -268,10 +268,13 @@ inline constexpr KeySpec entries[] = {
     tenths(u"[パンチ穴位置3]="),
     word(u"[住所枠印刷]=", u"有り", u"無し", u"有り"),
     flag(u"[住所枠窓付き封筒用]="),
-    integer(u"[住所枠x位置]=", u"4", 4, smallMillimetres),
-    integer(u"[明細請求書住所枠x位置]=", u"6", 6),
-    integer(u"[住所枠y位置]=", u"-5", -5),
-    integer(u"[住所文字y位置]=", u"-3", -3),
+    // The window-envelope offsets move nothing when missing: 4, 6, -5 and -3 are only what
+    // the dialog proposes for a new file, and a hand-written file that switches the mode on
+    // without the positions must not shift the frame and the address.
+    integer(u"[住所枠x位置]=", u"4", 0, smallMillimetres),
+    integer(u"[明細請求書住所枠x位置]=", u"6", 0),
+    integer(u"[住所枠y位置]=", u"-5", 0),
+    integer(u"[住所文字y位置]=", u"-3", 0),
     word(u"[封筒自社名]=", u"印刷する", u"印刷しない", u"印刷する"),
     position(u"[封筒宛先x位置]=", smallMillimetres),
     position(u"[封筒宛先y位置]=", smallMillimetres),

@@ -180,7 +180,8 @@ TEST(PrintIniTypedKeys, DefaultsForPrintingComeFromTheCatalogue)
     EXPECT_EQ(branchLine.size.value(), 11);
     EXPECT_EQ(companyName.size.value(), 15);
     EXPECT_EQ(freeLine1.size.value(), 6);
-    EXPECT_EQ(addressFrameY.value(), -5);
+    EXPECT_EQ(addressFrameY.value(), 0) << "the dialog proposes -5, printing shifts nothing";
+    EXPECT_EQ(find(QStringLiteral("[住所枠y位置]="))->absent, QStringLiteral("-5"));
     EXPECT_EQ(dataNumberSize.value(), 12);
     EXPECT_EQ(dataNumberSizeOfSlipNumber.value(), 11);
     EXPECT_EQ(invoiceColour.value(), QColor(0, 0, 128));
@@ -193,8 +194,7 @@ TEST(PrintIniTypedKeys, DefaultsForPrintingComeFromTheCatalogue)
 
     dir.writeLines("PRINT.INI", {"[枠太さ]=3", "[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]=14", "[住所枠印刷]=無し",
                                  "[封筒自社名]=印刷しない", "[敬称]=御中", "[切取位置]=-1.5",
-                                 "[5/7yBase1]=2.5", "[角丸]=x", "[請求書色]=255",
-                                 "[振込先]=銀行"});
+                                 "[5/7yBase1]=2.5", "[角丸]=x", "[請求書色]=255", "[振込先]=銀行"});
     EXPECT_EQ(frameWidth.value(), 3);
     EXPECT_EQ(cornerSize.value(), 30) << "not a number";
     EXPECT_EQ(dataNumberSize.value(), 14);
