@@ -180,7 +180,7 @@ public:
     // Set by Escape anywhere in the window; the search over saved slips stops when it sees
     // it and clears it.
     bool searchCancelled = false;
-    QColor focusColor() const;
+    QColor focusColour() const;
 
     // The header fields in the order Enter and Tab walk them, before the item grid.
     QList<QWidget *> headerOrder() const;

@@ -121,7 +121,7 @@ void TMIRAVO::setFocusBackground(QWidget *field, bool focused)
     if (!qobject_cast<QLineEdit *>(field))
         return;
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, focused ? focusColor() : QColor(Qt::white));
+    palette.setColor(QPalette::Base, focused ? focusColour() : QColor(Qt::white));
     field->setPalette(palette);
 }
 

@@ -19,7 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-QColor TMIRAVO::focusColor() const
+QColor TMIRAVO::focusColour() const
 {
     return toQColor(screenSettings.colours.focus);
 }
@@ -79,13 +79,13 @@ void TMIRAVO::applyColours()
     const DisplayColours &colours = screenSettings.colours;
     for (ChoiceListBox *box : {Nouki, Basyo, KEISYOU, Kigen, Tanto})
         box->setFocusColour(colours.focus);
-    Panel1->setFocusColor(toQColor(colours.focus));
-    SG1->setFixedColors(toQColor(colours.itemFixed), toQColor(colours.itemFixedText));
-    SG1->setStripeColor(toQColor(colours.itemStripe));
-    cellEditors->setFocusColor(toQColor(colours.focus));
+    Panel1->setFocusColour(toQColor(colours.focus));
+    SG1->setFixedColours(toQColor(colours.itemFixed), toQColor(colours.itemFixedText));
+    SG1->setStripeColour(toQColor(colours.itemStripe));
+    cellEditors->setFocusColour(toQColor(colours.focus));
     for (int column = 1; column < 12; ++column) {
-        cellEditors->setColumnTextColor(column, toQColor(colours.columnTextColour(column)));
-        SG1->setColumnTextColor(column, toQColor(colours.columnTextColour(column)));
+        cellEditors->setColumnTextColour(column, toQColor(colours.columnTextColour(column)));
+        SG1->setColumnTextColour(column, toQColor(colours.columnTextColour(column)));
     }
     SG1->viewport()->update();
 }

@@ -19,8 +19,8 @@ public:
     void setPaperIndex(int index) override { m_printer.setPaperIndex(index); }
     bool landscape() const override { return false; }
     void setLandscape(bool) override {}
-    bool supportsColor() const override { return m_printer.supportsColor(); }
-    void setColor(bool color) override { m_printer.setColor(color); }
+    bool supportsColour() const override { return m_printer.supportsColour(); }
+    void setColour(bool colour) override { m_printer.setColour(colour); }
     void applySettings() override {}
     bool runSetupDialog() override { return true; }
     PrinterMetrics metrics() const override { return m_printer.metrics(); }

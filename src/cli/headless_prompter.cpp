@@ -48,7 +48,7 @@ std::optional<QString> HeadlessPrompter::input(const QString &, const QString &,
     return std::nullopt;
 }
 
-std::optional<QColor> HeadlessPrompter::chooseColor(const QColor &)
+std::optional<QColor> HeadlessPrompter::chooseColour(const QColor &)
 {
     return std::nullopt;
 }

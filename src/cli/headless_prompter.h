@@ -36,7 +36,7 @@ public:
     void warning(const QString &text) override;
     std::optional<QString> input(const QString &caption, const QString &prompt,
                                  const QString &initial) override;
-    std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QColor> chooseColour(const QColor &initial) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;

@@ -16,7 +16,7 @@ QJsonObject textJson(const CanvasOp &op)
         {QStringLiteral("face"), op.font.face},
         {QStringLiteral("points"), op.font.points},
         {QStringLiteral("bold"), op.font.bold},
-        {QStringLiteral("color"), colorValueText(op.font.color)},
+        {QStringLiteral("color"), colourValueText(op.font.colour)},
     };
 }
 
@@ -57,7 +57,7 @@ QJsonObject penJson(const CanvasPen &pen)
 {
     return {
         {QStringLiteral("kind"), QStringLiteral("pen")},
-        {QStringLiteral("color"), colorValueText(pen.color)},
+        {QStringLiteral("color"), colourValueText(pen.colour)},
         {QStringLiteral("width"), pen.width},
         {QStringLiteral("style"),
          pen.style == CanvasPenStyle::Dotted ? QStringLiteral("dotted") : QStringLiteral("solid")},
@@ -81,16 +81,16 @@ QJsonObject brushJson(const CanvasBrush &brush)
 {
     return {
         {QStringLiteral("kind"), QStringLiteral("brush")},
-        {QStringLiteral("color"), colorValueText(brush.color)},
+        {QStringLiteral("color"), colourValueText(brush.colour)},
         {QStringLiteral("style"), brushStyleName(brush.style)},
     };
 }
 
 } // namespace
 
-QString colorValueText(const QColor &color)
+QString colourValueText(const QColor &colour)
 {
-    const QRgb rgb = color.rgb();
+    const QRgb rgb = colour.rgb();
     const uint value = uint(qBlue(rgb)) << 16 | uint(qGreen(rgb)) << 8 | uint(qRed(rgb));
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(6, u'0');
 }

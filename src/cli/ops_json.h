@@ -20,4 +20,4 @@ QJsonArray pagesJson(const TPrintPreview &pages);
 QJsonArray pageJson(const RecordedPage &page);
 
 // "0xBBGGRR" of a colour.
-QString colorValueText(const QColor &color);
+QString colourValueText(const QColor &colour);

@@ -18,7 +18,7 @@ std::optional<QString> SilentPrompter::input(const QString &, const QString &, c
     return std::nullopt;
 }
 
-std::optional<QColor> SilentPrompter::chooseColor(const QColor &)
+std::optional<QColor> SilentPrompter::chooseColour(const QColor &)
 {
     return std::nullopt;
 }

@@ -23,7 +23,7 @@ public:
     // Input box; nothing when cancelled.
     virtual std::optional<QString> input(const QString &caption, const QString &prompt,
                                          const QString &initial) = 0;
-    virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+    virtual std::optional<QColor> chooseColour(const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
     // File choosers; nothing when cancelled. filter is in Qt's "Name (*.ext)" form.
     virtual std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
@@ -47,7 +47,7 @@ public:
     void warning(const QString &text) override;
     std::optional<QString> input(const QString &caption, const QString &prompt,
                                  const QString &initial) override;
-    std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QColor> chooseColour(const QColor &initial) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;

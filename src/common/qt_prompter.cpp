@@ -92,12 +92,12 @@ std::optional<QString> QtPrompter::input(const QString &title, const QString &pr
     return box.textValue();
 }
 
-std::optional<QColor> QtPrompter::chooseColor(const QColor &initial)
+std::optional<QColor> QtPrompter::chooseColour(const QColor &initial)
 {
-    const QColor color = QColorDialog::getColor(initial, owner());
-    if (!color.isValid())
+    const QColor colour = QColorDialog::getColor(initial, owner());
+    if (!colour.isValid())
         return std::nullopt;
-    return color;
+    return colour;
 }
 
 std::optional<QFont> QtPrompter::chooseFont(const QFont &initial)

@@ -391,7 +391,7 @@ bool FileBrowserPanel::eventFilter(QObject *watched, QEvent *event)
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         QPalette palette = MakeDir->palette();
         palette.setColor(QPalette::Base,
-                         event->type() == QEvent::FocusIn ? m_focusColor : QColor(Qt::white));
+                         event->type() == QEvent::FocusIn ? m_focusColour : QColor(Qt::white));
         MakeDir->setPalette(palette);
     }
     return QFrame::eventFilter(watched, event);

@@ -55,7 +55,7 @@ public:
     // Loads the registered folders and shows them.
     void DIR_READ();
 
-    void setFocusColor(const QColor &color) { m_focusColor = color; }
+    void setFocusColour(const QColor &colour) { m_focusColour = colour; }
 
     // ファイル削除 of the file list's menu.
     void N3Click();
@@ -86,5 +86,5 @@ private:
 
     QString m_folder;
     FolderRegistry m_registry;
-    QColor m_focusColor{Qt::yellow};
+    QColor m_focusColour{Qt::yellow};
 };

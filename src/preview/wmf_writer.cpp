@@ -93,9 +93,9 @@ private:
 };
 
 // A COLORREF is the 0x00BBGGRR value the settings files hold.
-quint32 colorRef(const QColor &color)
+quint32 colourRef(const QColor &colour)
 {
-    return quint32(colorValue(color));
+    return quint32(colourValue(colour));
 }
 
 // A bottom-up 24-bit device-independent bitmap. Transparent parts of the image show white,
@@ -169,7 +169,7 @@ private:
     void usePen(const PenKey &pen);
     void useBrush(const CanvasBrush &brush);
     void useFont(const CanvasFont &font);
-    void useTextColor(const QColor &color);
+    void useTextColour(const QColor &colour);
 
     void drawBackground();
     void drawOp(const CanvasOp &op);
@@ -190,7 +190,7 @@ private:
     std::optional<CanvasBrush> m_brush;
     std::optional<int> m_fontObject;
     std::optional<CanvasFont> m_font;
-    std::optional<QColor> m_textColor;
+    std::optional<QColor> m_textColour;
 };
 
 MetafileBuilder::MetafileBuilder(const PrinterMetrics &metrics)
@@ -274,7 +274,7 @@ void MetafileBuilder::usePen(const PenKey &pen)
         params.u16(PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER);
     params.i16(dotted || pen.null ? 1 : std::max(1, unit(std::max(1, pen.pen.width))));
     params.i16(0);
-    params.u32(colorRef(pen.pen.color));
+    params.u32(colourRef(pen.pen.colour));
     replaceObject(m_penObject, META_CREATEPENINDIRECT, params);
     m_pen = pen;
 }
@@ -294,7 +294,7 @@ void MetafileBuilder::useBrush(const CanvasBrush &brush)
         const bool hatched = brush.style == CanvasBrushStyle::DiagonalCross;
         params.u16(hatched ? BS_HATCHED : BS_SOLID);
         params.u32(
-            colorRef(brush.style == CanvasBrushStyle::Bitmap ? QColor(Qt::white) : brush.color));
+            colourRef(brush.style == CanvasBrushStyle::Bitmap ? QColor(Qt::white) : brush.colour));
         params.u16(hatched ? HS_DIAGCROSS : 0);
     }
     replaceObject(m_brushObject, function, params);
@@ -305,7 +305,7 @@ void MetafileBuilder::useFont(const CanvasFont &font)
 {
     // The colour is not part of the font object: text colour is a setting of its own.
     CanvasFont shape = font;
-    shape.color = QColor();
+    shape.colour = QColor();
     if (m_font == shape)
         return;
     ByteWriter params;
@@ -331,24 +331,24 @@ void MetafileBuilder::useFont(const CanvasFont &font)
     m_font = shape;
 }
 
-void MetafileBuilder::useTextColor(const QColor &color)
+void MetafileBuilder::useTextColour(const QColor &colour)
 {
-    if (m_textColor == color)
+    if (m_textColour == colour)
         return;
     ByteWriter params;
-    params.u32(colorRef(color));
+    params.u32(colourRef(colour));
     record(META_SETTEXTCOLOR, params);
-    m_textColor = color;
+    m_textColour = colour;
 }
 
 void MetafileBuilder::drawBackground()
 {
     PenKey none;
     none.null = true;
-    none.pen.color = Qt::white;
+    none.pen.colour = Qt::white;
     usePen(none);
     CanvasBrush white;
-    white.color = Qt::white;
+    white.colour = Qt::white;
     white.style = CanvasBrushStyle::Solid;
     useBrush(white);
     // Without an outline a rectangle leaves out its right and bottom edge: one more pixel
@@ -396,7 +396,7 @@ void MetafileBuilder::textOut(const CanvasOp &op)
     if (op.text.isEmpty())
         return;
     useFont(op.font);
-    useTextColor(op.font.color);
+    useTextColour(op.font.colour);
     const QByteArray text = Sjis::leftBytes(Sjis::encode(op.text), 0x7FFF);
     ByteWriter params;
     params.i16(int(text.size()));

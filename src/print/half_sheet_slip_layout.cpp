@@ -75,7 +75,7 @@ class SlipImageDrawer
 public:
     SlipImageDrawer(PrintCanvas &canvas, const SlipPrintJob &job, const LayoutSettings &s,
                     const SlipGeometry &geometry, const SlipImage &image, bool lower)
-        : m_p(canvas, imagePlacement(s, lower), s.frame, slipKindColor(image.kind))
+        : m_p(canvas, imagePlacement(s, lower), s.frame, slipKindColour(image.kind))
         , m_table(m_p, job, image.kind, geometry.table, s.shape)
         , m_canvas(canvas)
         , m_job(job)
@@ -153,7 +153,7 @@ private:
 
     void drawTotalsBoxes()
     {
-        m_canvas.setFontColor(dataColor());
+        m_canvas.setFontColour(dataColour());
         m_canvas.setPenWidth(m_s.frame.width);
         if (m_kind == 3)
             return;
@@ -210,7 +210,7 @@ private:
         if (!m_geometry.sevenRows || m_kind != 5)
             return;
         useFixedFont(m_canvas, 11);
-        m_canvas.setFontColor(slipKindColor(5));
+        m_canvas.setFontColour(slipKindColour(5));
         m_p.text(250, 1820, INI_IN(QStringLiteral("HATTYU.INI"), QStringLiteral("[発注書]=")));
     }
 

@@ -59,7 +59,7 @@ void useFixedFont(PrintCanvas &canvas, int points)
     canvas.setFontPoints(points);
 }
 
-QColor dataColor()
+QColor dataColour()
 {
     return PrintIni::dataColour.value();
 }
@@ -102,21 +102,21 @@ std::pair<QString, QString> splitTwoLines(const PrintCanvas &canvas, const QStri
 }
 
 LayoutPainter::LayoutPainter(PrintCanvas &canvas, const Placement &place,
-                             const FrameSettings &frame, const QColor &kindColor)
+                             const FrameSettings &frame, const QColor &kindColour)
     : m_canvas(canvas)
     , m_place(place)
     , m_frame(frame)
-    , m_kindColor(kindColor)
+    , m_kindColour(kindColour)
 {}
 
 void LayoutPainter::useKindPen(int width)
 {
-    m_canvas.setPen({m_kindColor, width, CanvasPenStyle::Solid});
+    m_canvas.setPen({m_kindColour, width, CanvasPenStyle::Solid});
 }
 
-void LayoutPainter::useDottedPen(const QColor &color)
+void LayoutPainter::useDottedPen(const QColor &colour)
 {
-    m_canvas.setPen({color, 1, CanvasPenStyle::Dotted});
+    m_canvas.setPen({colour, 1, CanvasPenStyle::Dotted});
 }
 
 void LayoutPainter::text(double x, double y, const QString &text)
@@ -137,7 +137,7 @@ void LayoutPainter::frameBox(double x1, double y1, double x2, double y2)
 
 void LayoutPainter::useKindFont(int points)
 {
-    m_canvas.setFontColor(m_kindColor);
+    m_canvas.setFontColour(m_kindColour);
     useFixedFont(m_canvas, points);
 }
 
@@ -146,7 +146,7 @@ void LayoutPainter::useDataTextFont()
     applyFontKey(m_canvas, PrintIni::dataTextFont);
     m_canvas.setFontBold(false);
     m_canvas.setFontPoints(PrintIni::dataTextSize.value());
-    m_canvas.setFontColor(dataColor());
+    m_canvas.setFontColour(dataColour());
 }
 
 void LayoutPainter::useNumberFont()
@@ -154,7 +154,7 @@ void LayoutPainter::useNumberFont()
     applyFontKey(m_canvas, PrintIni::dataNumberFont);
     m_canvas.setFontBold(false);
     m_canvas.setFontPoints(PrintIni::dataNumberSize.value());
-    m_canvas.setFontColor(dataColor());
+    m_canvas.setFontColour(dataColour());
 }
 
 int LayoutPainter::centredY(int bandTop, int h, int bandHeight) const

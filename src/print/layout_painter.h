@@ -62,7 +62,7 @@ void applyFontKey(PrintCanvas &canvas, const PrintIni::FontKey &fontKey);
 // The fixed font, normal style, at points.
 void useFixedFont(PrintCanvas &canvas, int points);
 // The data colour "[DATA色]=" of item texts, numbers and the customer block.
-QColor dataColor();
+QColor dataColour();
 
 // The sizes a printed font takes; a size from a settings file is held to them.
 constexpr int minimumFontPoints = 1;
@@ -92,12 +92,12 @@ class LayoutPainter
 {
 public:
     LayoutPainter(PrintCanvas &canvas, const Placement &place, const FrameSettings &frame,
-                  const QColor &kindColor);
+                  const QColor &kindColour);
 
     PrintCanvas &canvas() { return m_canvas; }
     const Placement &place() const { return m_place; }
     const FrameSettings &frame() const { return m_frame; }
-    const QColor &kindColor() const { return m_kindColor; }
+    const QColor &kindColour() const { return m_kindColour; }
     double H() const { return m_place.scale.H; }
     double V() const { return m_place.scale.V; }
     int x(double units) const { return m_place.x(units); }
@@ -107,8 +107,8 @@ public:
     void useKindPen(int width);
     void useFramePen() { useKindPen(m_frame.width); }
     // A 1-pixel dotted pen in the colour given (the pen colour in effect by default).
-    void useDottedPen(const QColor &color);
-    void useDottedPen() { useDottedPen(m_canvas.pen().color); }
+    void useDottedPen(const QColor &colour);
+    void useDottedPen() { useDottedPen(m_canvas.pen().colour); }
 
     // A text with its top-left corner at a point in layout units.
     void text(double x, double y, const QString &text);
@@ -142,5 +142,5 @@ private:
     PrintCanvas &m_canvas;
     Placement m_place;
     FrameSettings m_frame;
-    QColor m_kindColor;
+    QColor m_kindColour;
 };

@@ -147,16 +147,16 @@ void TNkPrinter::setLandscape(bool landscape)
     m_printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-bool TNkPrinter::supportsColor() const
+bool TNkPrinter::supportsColour() const
 {
     if (isPdfEntry())
         return true;
     return QPrinterInfo(m_printer).supportedColorModes().contains(QPrinter::Color);
 }
 
-void TNkPrinter::setColor(bool color)
+void TNkPrinter::setColour(bool colour)
 {
-    m_printer.setColorMode(color ? QPrinter::Color : QPrinter::GrayScale);
+    m_printer.setColorMode(colour ? QPrinter::Color : QPrinter::GrayScale);
 }
 
 bool TNkPrinter::runSetupDialog()

@@ -39,8 +39,8 @@ public:
     void setPaperIndex(int index) override;
     bool landscape() const override;
     void setLandscape(bool landscape) override;
-    bool supportsColor() const override;
-    void setColor(bool color) override;
+    bool supportsColour() const override;
+    void setColour(bool colour) override;
     void applySettings() override {}
     bool runSetupDialog() override;
     PrinterMetrics metrics() const override;

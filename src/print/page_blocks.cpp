@@ -107,7 +107,7 @@ void drawSlipNumberBlock(LayoutPainter &painter, const SlipPageInfo &page)
     painter.text(2450, 220, QStringLiteral("月"));
     painter.text(2600, 220, QStringLiteral("日"));
 
-    canvas.setFontColor(dataColor());
+    canvas.setFontColour(dataColour());
     applyFontKey(canvas, PrintIni::dataNumberFont);
     canvas.setFontPoints(PrintIni::dataNumberSizeOfSlipNumber.value());
     painter.text(2360, 137, pagedSlipNumber(header.Bangou, page.pageNumber));
@@ -130,7 +130,7 @@ void drawCustomerBlock(LayoutPainter &painter, const SlipPageInfo &page,
     const SlipHeader &header = *page.header;
     applyFontKey(canvas, PrintIni::dataTextFont);
     canvas.setFontPoints(PrintIni::customerSize.value());
-    canvas.setFontColor(dataColor());
+    canvas.setFontColour(dataColour());
     auto out = [&](int x, int y, const QString &text) {
         canvas.textOut(painter.x(x) + w.WX, painter.y(y) + w.WT, text);
     };
@@ -191,7 +191,7 @@ void drawCompanyBlock(LayoutPainter &painter, const SlipPageInfo &page)
 {
     PrintCanvas &canvas = painter.canvas();
     const Placement &p = painter.place();
-    canvas.setFontColor(painter.kindColor());
+    canvas.setFontColour(painter.kindColour());
     if (!page.logo.isNull()) {
         canvas.drawBitmap(p.x(companyOffset(PrintIni::logoLeft) + 1700),
                           p.y(companyOffset(PrintIni::logoTop) + 200), page.logo);
@@ -272,7 +272,7 @@ void drawLeadSentence(LayoutPainter &painter, const SlipPageInfo &page)
         return;
     PrintCanvas &canvas = painter.canvas();
     useFixedFont(canvas, 9);
-    canvas.setFontColor(painter.kindColor());
+    canvas.setFontColour(painter.kindColour());
     painter.text(300, page.leadY, sentence);
 }
 
@@ -287,7 +287,7 @@ void drawBankBlock(LayoutPainter &painter, int x, int y)
     const QString line2 = bank2 + QStringLiteral("　") + PrintIni::account2.value();
 
     canvas.setFontPoints(9);
-    canvas.setFontColor(painter.kindColor());
+    canvas.setFontColour(painter.kindColour());
     applyFontKey(canvas, PrintIni::bankFont);
     const int bytes = Sjis::byteLength(line1);
     if (bytes > 70)

@@ -21,7 +21,7 @@ void PainterCanvas::textOut(int x, int y, const QString &text)
     if (text.isEmpty())
         return;
     m_painter.setFont(toQFont(font(), m_dpiY));
-    m_painter.setPen(font().color);
+    m_painter.setPen(font().colour);
     // The texts come from Shift_JIS, where 0x5C is the yen sign; the decoder keeps it as
     // U+005C so that files read and write back unchanged. On paper it is the yen sign, and
     // so it must be in a PDF's text layer: an amount copied from a mailed invoice reads ¥.
@@ -61,7 +61,7 @@ void PainterCanvas::applyPen()
     // Dotted pens are always one pixel wide on the printers we target: a wider dotted pen
     // would print as a row of blobs.
     const bool dotted = pen().style == CanvasPenStyle::Dotted;
-    QPen qpen(pen().color, dotted ? 1 : std::max(1, pen().width));
+    QPen qpen(pen().colour, dotted ? 1 : std::max(1, pen().width));
     qpen.setStyle(dotted ? Qt::DotLine : Qt::SolidLine);
     qpen.setCapStyle(Qt::FlatCap);
     qpen.setJoinStyle(Qt::MiterJoin);
@@ -82,10 +82,10 @@ void PainterCanvas::applyBrush()
 {
     switch (brush().style) {
     case CanvasBrushStyle::Solid:
-        m_painter.setBrush(QBrush(brush().color, Qt::SolidPattern));
+        m_painter.setBrush(QBrush(brush().colour, Qt::SolidPattern));
         break;
     case CanvasBrushStyle::DiagonalCross:
-        m_painter.setBrush(QBrush(brush().color, Qt::DiagCrossPattern));
+        m_painter.setBrush(QBrush(brush().colour, Qt::DiagCrossPattern));
         break;
     case CanvasBrushStyle::Bitmap:
         m_painter.setBrush(QBrush(brush().pattern));

@@ -14,7 +14,7 @@ struct CanvasFont
     QString face = QStringLiteral("ＭＳ Ｐゴシック");
     int points = 9;
     bool bold = false;
-    QColor color = Qt::black;
+    QColor colour = Qt::black;
 
     bool operator==(const CanvasFont &) const = default;
 };
@@ -23,7 +23,7 @@ enum class CanvasPenStyle { Solid, Dotted };
 
 struct CanvasPen
 {
-    QColor color = Qt::black;
+    QColor colour = Qt::black;
     int width = 1;
     CanvasPenStyle style = CanvasPenStyle::Solid;
 
@@ -34,7 +34,7 @@ enum class CanvasBrushStyle { Solid, DiagonalCross, Bitmap };
 
 struct CanvasBrush
 {
-    QColor color = Qt::white;
+    QColor colour = Qt::white;
     CanvasBrushStyle style = CanvasBrushStyle::Solid;
     QImage pattern; // the tile when style is Bitmap
 
@@ -78,8 +78,8 @@ public:
     void setFontFace(const QString &face) { m_font.face = face; }
     void setFontPoints(int points) { m_font.points = points; }
     void setFontBold(bool bold) { m_font.bold = bold; }
-    void setFontColor(const QColor &color) { m_font.color = color; }
-    void setPenColor(const QColor &color) { m_pen.color = color; }
+    void setFontColour(const QColor &colour) { m_font.colour = colour; }
+    void setPenColour(const QColor &colour) { m_pen.colour = colour; }
     void setPenWidth(int width) { m_pen.width = width; }
     void setPenStyle(CanvasPenStyle style) { m_pen.style = style; }
 

@@ -55,7 +55,7 @@ QString slipKindTitle(int kind, const SlipKindCaptions &captions)
     return settings.defaultTitle;
 }
 
-QColor slipKindColor(int kind)
+QColor slipKindColour(int kind)
 {
     const KindSettings settings = kindSettings(kind);
     return settings.colour.value();
@@ -227,8 +227,8 @@ std::optional<PrinterMetrics> setUpPrinter(PrinterDevice &printer, const Printer
     if (!printer.runSetupDialog())
         return std::nullopt;
     const PrinterMetrics metrics = printer.metrics();
-    if (printer.supportsColor())
-        printer.setColor(true);
+    if (printer.supportsColour())
+        printer.setColour(true);
     printer.applySettings();
     if (writeChoice && printer.remembersChoice())
         writePrinterChoice(printer, choice);

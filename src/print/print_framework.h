@@ -22,7 +22,7 @@ struct SlipKindCaptions
     QString irai = QStringLiteral("見積依頼書"); // caption of the IRAI check box
 };
 QString slipKindTitle(int kind, const SlipKindCaptions &captions);
-QColor slipKindColor(int kind);
+QColor slipKindColour(int kind);
 // One digit per checked kind, in code order ("124").
 QString slipKindList(const SlipHeader &header);
 

@@ -57,9 +57,9 @@ void VirtualPrinter::setPaperIndex(int index)
     m_paper = index;
 }
 
-bool VirtualPrinter::supportsColor() const
+bool VirtualPrinter::supportsColour() const
 {
-    return m_printers.value(m_printer).color;
+    return m_printers.value(m_printer).colour;
 }
 
 bool VirtualPrinter::runSetupDialog()

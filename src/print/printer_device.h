@@ -54,8 +54,8 @@ public:
 
     virtual bool landscape() const = 0;
     virtual void setLandscape(bool landscape) = 0;
-    virtual bool supportsColor() const = 0;
-    virtual void setColor(bool color) = 0;
+    virtual bool supportsColour() const = 0;
+    virtual void setColour(bool colour) = 0;
 
     // Makes pending settings take effect (a no-op where they apply at once).
     virtual void applySettings() = 0;
@@ -80,7 +80,7 @@ public:
     {
         QString name;
         QList<QPageSize> papers;
-        bool color = true;
+        bool colour = true;
     };
 
     // One colour printer "Virtual" with A4, A5 and B5 at 600 dpi, A4 selected.
@@ -91,7 +91,7 @@ public:
     // What runSetupDialog answers; how often it ran.
     bool setupAccepted = true;
     int setupDialogRuns = 0;
-    bool colorEnabled() const { return m_color; }
+    bool colourEnabled() const { return m_colour; }
 
     // The job printed last (or being printed).
     const TPrintPreview &job() const { return *m_job; }
@@ -105,8 +105,8 @@ public:
     void setPaperIndex(int index) override;
     bool landscape() const override { return m_landscape; }
     void setLandscape(bool landscape) override { m_landscape = landscape; }
-    bool supportsColor() const override;
-    void setColor(bool color) override { m_color = color; }
+    bool supportsColour() const override;
+    void setColour(bool colour) override { m_colour = colour; }
     void applySettings() override {}
     bool runSetupDialog() override;
     PrinterMetrics metrics() const override;
@@ -122,7 +122,7 @@ private:
     int m_printer = 0;
     int m_paper = 0;
     bool m_landscape = false;
-    bool m_color = false;
+    bool m_colour = false;
     int m_jobsStarted = 0;
     std::unique_ptr<TPrintPreview> m_job;
 };

@@ -43,7 +43,7 @@ void SlipItemTable::drawLines()
         }
     }
     if (m_shape.SHW > 0) {
-        m_p.useDottedPen(m_p.kindColor());
+        m_p.useDottedPen(m_p.kindColour());
         const int x = int(std::trunc(1600 * m_p.H() - m_shape.SHW + m_p.place().xo));
         canvas.moveTo(x, m_p.y(top));
         canvas.lineTo(x, m_p.y(bottom));

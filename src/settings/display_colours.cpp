@@ -13,7 +13,7 @@ QColor toQColor(ColourValue value)
             return QGuiApplication::palette().color(QPalette::Button);
         return QColor(0xF0, 0xF0, 0xF0);
     }
-    return colorFromValue(value);
+    return colourFromValue(value);
 }
 
 ColourValue DisplayColours::columnTextColour(int column) const
@@ -26,10 +26,10 @@ namespace {
 // One chooser, preset to the current value; the value changes only on OK.
 bool chooseInto(ColourValue &value)
 {
-    const std::optional<QColor> chosen = prompter().chooseColor(toQColor(value));
+    const std::optional<QColor> chosen = prompter().chooseColour(toQColor(value));
     if (!chosen)
         return false;
-    value = colorValue(*chosen);
+    value = colourValue(*chosen);
     return true;
 }
 

@@ -14,8 +14,8 @@ using ColourValue = qint32;
 // by this one read the same.
 constexpr ColourValue buttonFaceColour = qint32(0x8000000F);
 
-// The colour a value stands for on screen: colorFromValue of the settings files, except that
-// the button face follows the desktop palette. The way back is colorValue.
+// The colour a value stands for on screen: colourFromValue of the settings files, except that
+// the button face follows the desktop palette. The way back is colourValue.
 QColor toQColor(ColourValue value);
 
 // The colours of the main window's grids and editors, kept for the whole run.

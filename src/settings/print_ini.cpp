@@ -154,7 +154,7 @@ double fraction(const QString &key)
 
 QColor colour(const QString &key, int defaultValue)
 {
-    return iniColor(file(), key, defaultValue);
+    return iniColour(file(), key, defaultValue);
 }
 
 bool flag(const QString &key)

@@ -39,21 +39,21 @@ bool iniFlag(const QString &fileName, const QString &key)
     return INI_IN(fileName, key) == QLatin1String("1");
 }
 
-QColor colorFromValue(qint64 value)
+QColor colourFromValue(qint64 value)
 {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-int colorValue(const QColor &color)
+int colourValue(const QColor &colour)
 {
-    return color.red() | (color.green() << 8) | (color.blue() << 16);
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
-QColor iniColor(const QString &fileName, const QString &key, int defaultValue)
+QColor iniColour(const QString &fileName, const QString &key, int defaultValue)
 {
     bool ok = false;
     const qint64 value = INI_IN(fileName, key).toLongLong(&ok);
-    return colorFromValue(ok ? value : defaultValue);
+    return colourFromValue(ok ? value : defaultValue);
 }
 
 void writeSettingsFile(const QString &fileName, const SettingsLines &lines)

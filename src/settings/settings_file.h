@@ -21,11 +21,11 @@ bool iniFlag(const QString &fileName, const QString &key);
 
 // Colours are kept as decimal integers of the form 0x00BBGGRR (blue in the high byte) in
 // every settings file.
-QColor colorFromValue(qint64 value);
-int colorValue(const QColor &color);
+QColor colourFromValue(qint64 value);
+int colourValue(const QColor &colour);
 
 // INI_IN read as a colour value; defaultValue when empty or not a number.
-QColor iniColor(const QString &fileName, const QString &key, int defaultValue);
+QColor iniColour(const QString &fileName, const QString &key, int defaultValue);
 
 // One settings line as a writer emits it: key text with brackets and "=", then the value.
 using SettingsLine = QPair<QString, QString>;

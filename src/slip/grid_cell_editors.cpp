@@ -83,7 +83,7 @@ GridCellEditors::GridCellEditors(QTableView *view, StringGrid *cells, GridEditor
     , m_textEdit(new CellTextEdit(m_textPanel))
     , m_numberPanel(makePanel(view->viewport(), names.numberPanel))
     , m_numberEdit(new CellNumEdit(m_numberPanel))
-    , m_columnTextColors(qMax(int(m_table.columns.size()), cells->columns()), QColor(Qt::black))
+    , m_columnTextColours(qMax(int(m_table.columns.size()), cells->columns()), QColor(Qt::black))
 {
     m_textEdit->setObjectName(names.textEdit);
     m_textEdit->setFont(view->font());
@@ -134,15 +134,15 @@ void GridCellEditors::setEditMode(bool on)
     }
 }
 
-void GridCellEditors::setFocusColor(const QColor &color)
+void GridCellEditors::setFocusColour(const QColor &colour)
 {
-    m_focusColor = color;
+    m_focusColour = colour;
 }
 
-void GridCellEditors::setColumnTextColor(int column, const QColor &color)
+void GridCellEditors::setColumnTextColour(int column, const QColor &colour)
 {
-    if (column >= 1 && column < m_columnTextColors.size())
-        m_columnTextColors[column] = color;
+    if (column >= 1 && column < m_columnTextColours.size())
+        m_columnTextColours[column] = colour;
 }
 
 int GridCellEditors::lastRow() const
@@ -177,12 +177,12 @@ QRect GridCellEditors::panelRect(int column, int row) const
 void GridCellEditors::paintEditor(QFrame *panel, QWidget *editor, int column)
 {
     QPalette palette = editor->palette();
-    palette.setColor(QPalette::Window, m_focusColor);
-    palette.setColor(QPalette::Base, m_focusColor);
-    palette.setColor(QPalette::Text, m_columnTextColors.value(column, Qt::black));
+    palette.setColor(QPalette::Window, m_focusColour);
+    palette.setColor(QPalette::Base, m_focusColour);
+    palette.setColor(QPalette::Text, m_columnTextColours.value(column, Qt::black));
     editor->setPalette(palette);
     QPalette panelPalette = panel->palette();
-    panelPalette.setColor(QPalette::Window, m_focusColor);
+    panelPalette.setColor(QPalette::Window, m_focusColour);
     panel->setPalette(panelPalette);
 }
 

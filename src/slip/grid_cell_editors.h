@@ -88,9 +88,9 @@ public:
     void setEditMode(bool on);
     bool isEditMode() const { return m_editMode; }
 
-    void setFocusColor(const QColor &color);
+    void setFocusColour(const QColor &colour);
     // The text colour of each column from 1 on.
-    void setColumnTextColor(int column, const QColor &color);
+    void setColumnTextColour(int column, const QColor &colour);
 
     // Whether the grid or one of its editors has the focus.
     bool hasFocus() const;
@@ -145,8 +145,8 @@ private:
     CellTextEdit *m_textEdit;
     QFrame *m_numberPanel;
     CellNumEdit *m_numberEdit;
-    QColor m_focusColor{Qt::yellow};
-    QVector<QColor> m_columnTextColors;
+    QColor m_focusColour{Qt::yellow};
+    QVector<QColor> m_columnTextColours;
     // The cell each editor was placed on; typing writes there.
     int m_textColumn = 0;
     int m_textRow = 0;

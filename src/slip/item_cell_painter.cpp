@@ -16,15 +16,15 @@ ItemCellPainter::ItemCellPainter(StringGrid *grid, QObject *parent)
     , m_grid(grid)
 {}
 
-void ItemCellPainter::setStripeColor(const QColor &color)
+void ItemCellPainter::setStripeColour(const QColor &colour)
 {
-    m_colours.stripe = color;
+    m_colours.stripe = colour;
 }
 
-void ItemCellPainter::setColumnTextColor(int column, const QColor &color)
+void ItemCellPainter::setColumnTextColour(int column, const QColor &colour)
 {
     if (column >= 1 && column < int(m_colours.columnText.size()))
-        m_colours.columnText[size_t(column)] = color;
+        m_colours.columnText[size_t(column)] = colour;
 }
 
 void ItemCellPainter::paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -19,8 +19,8 @@ class ItemCellPainter : public QStyledItemDelegate
 public:
     ItemCellPainter(StringGrid *grid, QObject *parent);
 
-    void setStripeColor(const QColor &color);
-    void setColumnTextColor(int column, const QColor &color);
+    void setStripeColour(const QColor &colour);
+    void setColumnTextColour(int column, const QColor &colour);
     const ItemCellColours &colours() const { return m_colours; }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,

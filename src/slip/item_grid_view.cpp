@@ -74,22 +74,22 @@ void ItemGridView::setDefaultRowHeight(int height)
     horizontalHeader()->setFixedHeight(height);
 }
 
-void ItemGridView::setFixedColors(const QColor &background, const QColor &text)
+void ItemGridView::setFixedColours(const QColor &background, const QColor &text)
 {
     m_fixedBackground = background;
     m_fixedText = text;
     applyFixedStyle();
 }
 
-void ItemGridView::setStripeColor(const QColor &color)
+void ItemGridView::setStripeColour(const QColor &colour)
 {
-    m_painter->setStripeColor(color);
+    m_painter->setStripeColour(colour);
     viewport()->update();
 }
 
-void ItemGridView::setColumnTextColor(int column, const QColor &color)
+void ItemGridView::setColumnTextColour(int column, const QColor &colour)
 {
-    m_painter->setColumnTextColor(column, color);
+    m_painter->setColumnTextColour(column, colour);
     viewport()->update();
 }
 

@@ -23,13 +23,13 @@ public:
     void setColHidden(int column, bool hidden);
 
     void setDefaultRowHeight(int height);
-    void setFixedColors(const QColor &background, const QColor &text);
-    QColor fixedColor() const { return m_fixedBackground; }
-    QColor fixedTextColor() const { return m_fixedText; }
+    void setFixedColours(const QColor &background, const QColor &text);
+    QColor fixedColour() const { return m_fixedBackground; }
+    QColor fixedTextColour() const { return m_fixedText; }
     // The colours of the item cells: the stripe of even rows and the text of each column
     // 1..11. Numbers override the column colour when negative or with decimals.
-    void setStripeColor(const QColor &color);
-    void setColumnTextColor(int column, const QColor &color);
+    void setStripeColour(const QColor &colour);
+    void setColumnTextColour(int column, const QColor &colour);
     // Draws the item cells (SG1DrawCell).
     ItemCellPainter *cellPainter() const { return m_painter; }
 

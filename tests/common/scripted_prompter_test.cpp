@@ -16,7 +16,7 @@ TEST(ScriptedPrompter, AnUnscriptedPromptFailsTheTest)
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedPrompter prompter;
-            EXPECT_FALSE(prompter.chooseColor(Qt::red).has_value());
+            EXPECT_FALSE(prompter.chooseColour(Qt::red).has_value());
         },
         "unscripted color");
 }

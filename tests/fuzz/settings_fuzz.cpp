@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(Sjis::byteLength(value) <= 200, value);
         iniInteger(fileName, key, 7);
         iniFlag(fileName, key);
-        iniColor(fileName, key, 0x123456);
+        iniColour(fileName, key, 0x123456);
     } catch (const MiravoError &) {
     }
 

@@ -85,8 +85,8 @@ QString comparable(const QString &text)
 
 bool dark(const QImage &image, int x, int y)
 {
-    const QColor color = image.pixelColor(x, y);
-    return color.red() + color.green() + color.blue() < 3 * 100;
+    const QColor colour = image.pixelColor(x, y);
+    return colour.red() + colour.green() + colour.blue() < 3 * 100;
 }
 
 TEST(JpegExport, PageIsABaselineColourJpegOfTheSheetAtScreenSize)

@@ -42,7 +42,7 @@ void recordSampleSlip(TPrintPreview &preview, int pageCount)
         canvas.setFontFace(QStringLiteral("ＭＳ Ｐゴシック"));
         canvas.setFontPoints(11);
         canvas.setFontBold(false);
-        canvas.setFontColor(QColor(0, 0x80, 0));
+        canvas.setFontColour(QColor(0, 0x80, 0));
         for (int i = 1; i < texts.size(); ++i)
             canvas.textOut(300, 1000 + i * 150, texts[i]);
 
@@ -61,7 +61,7 @@ void recordSampleSlip(TPrintPreview &preview, int pageCount)
         canvas.setBrush({QColor(), CanvasBrushStyle::Bitmap, tile});
         canvas.roundRect(2700, 2200, 3700, 2700, 40, 40);
         canvas.drawBitmap(3800, 200, logo);
-        canvas.setFontColor(Qt::black);
+        canvas.setFontColour(Qt::black);
     }
     preview.EndDoc();
 }

@@ -209,9 +209,9 @@ TEST(PrintFramework, TitlesAndColoursOfKinds)
     EXPECT_EQ(slipKindTitle(1, captions), QStringLiteral("納　品　書"));
     EXPECT_EQ(slipKindTitle(2, captions), QStringLiteral("御請求書"));
     EXPECT_EQ(slipKindTitle(6, captions), QStringLiteral("見積書"));
-    EXPECT_EQ(slipKindColor(2), QColor(255, 0, 0));
-    EXPECT_EQ(slipKindColor(3), QColor(0xFF, 0x80, 0x40));
-    EXPECT_EQ(slipKindColor(1), QColor(0, 0x80, 0));
+    EXPECT_EQ(slipKindColour(2), QColor(255, 0, 0));
+    EXPECT_EQ(slipKindColour(3), QColor(0xFF, 0x80, 0x40));
+    EXPECT_EQ(slipKindColour(1), QColor(0, 0x80, 0));
 }
 
 TEST(PrintFramework, ShrinkToFitAndTwoLineSplit)
@@ -292,7 +292,7 @@ TEST(PrintFramework, PrinterChoiceFileSkipsWhatThePrinterLacks)
     EXPECT_EQ(printer.paperIndex(), 1);
     EXPECT_TRUE(printer.landscape());
     EXPECT_FALSE(state.previewCancelled);
-    EXPECT_TRUE(printer.colorEnabled());
+    EXPECT_TRUE(printer.colourEnabled());
     EXPECT_EQ(dir.readLines(QStringLiteral("PRINT24.INI")),
               QStringList({"[ORIENT]=1", "[PRINTER]=0", "[PAPER]=1"}));
 

@@ -57,7 +57,7 @@ TEST(PrintPreview, RecordsPagesWithPrinterMetricsAndCarriesStateOver)
     EXPECT_EQ(preview.Canvas().font().points, 9);
     EXPECT_EQ(preview.Canvas().dpiY(), 300);
     preview.Canvas().setFontPoints(18);
-    preview.Canvas().setFontColor(QColor(0, 0x80, 0));
+    preview.Canvas().setFontColour(QColor(0, 0x80, 0));
     preview.Canvas().setPenWidth(8);
     preview.Canvas().textOut(10, 20, QStringLiteral("納　品　書"));
     preview.NewPage();

@@ -130,7 +130,7 @@ TEST_F(SlipLayoutTest, TitleOfEveryKindIsCentredAtY137InBothModes)
                 EXPECT_EQ(title->x,
                           int(std::trunc((1240 * double(s.H) - w) / 2 + 250 * double(s.H))));
                 EXPECT_EQ(title->font.points, 18);
-                EXPECT_EQ(title->font.color, slipKindColor(kind));
+                EXPECT_EQ(title->font.colour, slipKindColour(kind));
             }
         }
     }

@@ -9,8 +9,8 @@ TEST(DisplayColours, ValuesAreBlueGreenRed)
     EXPECT_EQ(toQColor(255), QColor(255, 0, 0));
     EXPECT_EQ(toQColor(16711680), QColor(0, 0, 255));
     EXPECT_EQ(toQColor(65535), QColor(255, 255, 0));
-    EXPECT_EQ(colorValue(QColor(0x80, 0x80, 0xFF)), 16744576);
-    EXPECT_EQ(colorValue(toQColor(16700369)), 16700369);
+    EXPECT_EQ(colourValue(QColor(0x80, 0x80, 0xFF)), 16744576);
+    EXPECT_EQ(colourValue(toQColor(16700369)), 16700369);
     EXPECT_TRUE(toQColor(buttonFaceColour).isValid());
 }
 
@@ -18,10 +18,10 @@ TEST(DisplayColours, FocusColour)
 {
     ScriptedPrompter prompter;
     DisplayColours colours;
-    prompter.colors << std::nullopt;
+    prompter.colours << std::nullopt;
     EXPECT_FALSE(chooseFocusColour(colours));
     EXPECT_EQ(colours.focus, 65535);
-    prompter.colors << QColor(0, 255, 0);
+    prompter.colours << QColor(0, 255, 0);
     EXPECT_TRUE(chooseFocusColour(colours));
     EXPECT_EQ(colours.focus, 65280);
 }
@@ -38,7 +38,7 @@ TEST(DisplayColours, ItemGridColoursKeptOrReset)
         "question: 設定が完了しました。\r\n初期値に戻す場合は\r\n[いいえ]を選択して下さい。"};
     {
         ScriptedPrompter prompter;
-        prompter.colors << QColor(1, 0, 0) << std::nullopt << QColor(3, 0, 0);
+        prompter.colours << QColor(1, 0, 0) << std::nullopt << QColor(3, 0, 0);
         prompter.answers << true;
         DisplayColours colours;
         chooseItemGridColours(colours);
@@ -49,7 +49,7 @@ TEST(DisplayColours, ItemGridColoursKeptOrReset)
     }
     {
         ScriptedPrompter prompter;
-        prompter.colors << QColor(1, 0, 0) << QColor(2, 0, 0) << QColor(3, 0, 0);
+        prompter.colours << QColor(1, 0, 0) << QColor(2, 0, 0) << QColor(3, 0, 0);
         prompter.answers << false;
         DisplayColours colours;
         colours.focus = 9;
@@ -66,7 +66,7 @@ TEST(DisplayColours, ColumnTextColoursSkipColumnThree)
     QStringList titles = {"№",    "類",   "品名",   "",     "形状・寸法", "数量",
                           "単位", "単価", "原単価", "金額", "原価計",     "原価率"};
     for (int i = 0; i < 10; ++i)
-        prompter.colors.enqueue(QColor(i + 1, 0, 0));
+        prompter.colours.enqueue(QColor(i + 1, 0, 0));
     DisplayColours colours;
     chooseColumnTextColours(colours, titles);
     QStringList expected;
@@ -84,7 +84,7 @@ TEST(DisplayColours, ColumnTextColoursSkipColumnThree)
 TEST(DisplayColours, PartsGridColoursResetToTheirOwnValues)
 {
     ScriptedPrompter prompter;
-    prompter.colors << QColor(1, 0, 0) << QColor(2, 0, 0) << QColor(3, 0, 0) << QColor(4, 0, 0);
+    prompter.colours << QColor(1, 0, 0) << QColor(2, 0, 0) << QColor(3, 0, 0) << QColor(4, 0, 0);
     prompter.answers << true;
     DisplayColours colours;
     choosePartsGridColours(colours);
@@ -94,7 +94,7 @@ TEST(DisplayColours, PartsGridColoursResetToTheirOwnValues)
     EXPECT_EQ(colours.partsStripe, 3);
     EXPECT_EQ(colours.colourBar, 4);
 
-    prompter.colors << std::nullopt << std::nullopt << std::nullopt << std::nullopt;
+    prompter.colours << std::nullopt << std::nullopt << std::nullopt << std::nullopt;
     prompter.answers << false;
     choosePartsGridColours(colours); // nothing chosen, then No
     EXPECT_EQ(colours.partsFixed, buttonFaceColour);

@@ -520,7 +520,7 @@ TEST_F(ItemCellEditorsTest, AnUnformattableNumberIsEmptiedAfterThePaintAndTheSli
 
 TEST_F(ItemCellEditorsTest, TheGridPaintsItsCellsWithTheCellLook)
 {
-    m_view->setStripeColor(QColor(0x11, 0x22, 0x33));
+    m_view->setStripeColour(QColor(0x11, 0x22, 0x33));
     m_cells->setCell(Col::exemptMark, 3, QStringLiteral("1"));
     m_view->setCurrentCell(Col::unit, 5);
     // With the focus elsewhere the editor is gone and the selected cell shows.

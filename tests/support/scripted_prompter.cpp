@@ -33,7 +33,7 @@ ScriptedPrompter::~ScriptedPrompter()
     expectUsed(answers, "answers");
     expectUsed(inputs, "inputs");
     expectUsed(files, "files");
-    expectUsed(colors, "colours");
+    expectUsed(colours, "colours");
     expectUsed(fonts, "fonts");
 }
 
@@ -75,10 +75,10 @@ std::optional<QString> ScriptedPrompter::input(const QString &caption, const QSt
     return nextAnswer(inputs, log.last(), std::optional<QString>());
 }
 
-std::optional<QColor> ScriptedPrompter::chooseColor(const QColor &)
+std::optional<QColor> ScriptedPrompter::chooseColour(const QColor &)
 {
     log.append(QStringLiteral("color"));
-    return nextAnswer(colors, log.last(), std::optional<QColor>());
+    return nextAnswer(colours, log.last(), std::optional<QColor>());
 }
 
 std::optional<QFont> ScriptedPrompter::chooseFont(const QFont &)

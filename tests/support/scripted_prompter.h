@@ -20,7 +20,7 @@ public:
     QQueue<bool> answers;
     QQueue<std::optional<QString>> inputs;
     QQueue<std::optional<QString>> files;
-    QQueue<std::optional<QColor>> colors;
+    QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QFont>> fonts;
 
     // The logged texts of one kind ("info", "question", "warning"), in order.
@@ -32,7 +32,7 @@ public:
     void warning(const QString &text) override;
     std::optional<QString> input(const QString &caption, const QString &prompt,
                                  const QString &initial) override;
-    std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QColor> chooseColour(const QColor &initial) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
