@@ -1,11 +1,11 @@
 #pragma once
 
 #include "files/slip_commands.h"
-#include "preview/preview_commands.h"
+#include "files/slip_folder.h"
 #include "main_menu.h"
+#include "preview/preview_commands.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
-#include "files/slip_folder.h"
 #include "settings/screen_settings.h"
 #include "slip/calculation.h"
 #include "slip/item_grid_host.h"

@@ -13,14 +13,14 @@
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QAction>
-#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
+#include <QUrl>
 
 #include <functional>
 #include <utility>

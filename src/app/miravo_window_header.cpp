@@ -13,8 +13,8 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 
 QList<QWidget *> TMIRAVO::headerOrder() const

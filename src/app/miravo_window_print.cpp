@@ -12,8 +12,8 @@
 #include "slip/string_grid.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolButton>
 

@@ -14,8 +14,8 @@
 #include "slip/string_grid.h"
 
 #include <QButtonGroup>
-#include <QDir>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 

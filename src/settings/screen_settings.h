@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/tax_mode.h"
 #include "settings/display_colours.h"
 #include "settings/main_menu_keys.h"
-#include "common/tax_mode.h"
 
 #include <QString>
 

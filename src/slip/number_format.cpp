@@ -2,8 +2,8 @@
 
 #include <array>
 #include <charconv>
-#include <limits>
 #include <cmath>
+#include <limits>
 
 namespace {
 

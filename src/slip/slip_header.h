@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QString>
 
-
 // Everything of the slip that lives outside the item grid: the header fields, the slip
 // options and the hidden fields of the main window. The window copies its controls into
 // one of these (and back); files, printing and exports work on it without a window.

@@ -1,11 +1,11 @@
 #include "app/miravo_window.h"
-#include "files/file_browser_panel.h"
-#include "files/slip_folder.h"
-#include "master/choice_list_box.h"
 #include "common/clock.h"
 #include "common/qt_prompter.h"
 #include "common/sjis.h"
 #include "common/text_file.h"
+#include "files/file_browser_panel.h"
+#include "files/slip_folder.h"
+#include "master/choice_list_box.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
@@ -18,13 +18,13 @@
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 

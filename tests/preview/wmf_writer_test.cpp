@@ -3,11 +3,11 @@
 
 #include "common/sjis.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "print/page_blocks.h"
 #include "print/painter_canvas.h"
 #include "print/slip_layouts.h"
-#include "print/page_blocks.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"

@@ -26,15 +26,15 @@ TEST(IniIn, LookupRules)
         const char *key;
         QString expected;
     } const cases[] = {
-        {"[社名]=", "山田商店"},             // first matching line wins
-        {"[住所]=", "東京都"},               // key anywhere in the line
-        {"[印刷]=", ""},                     // not found inside a longer key
-        {"[TEXT1]=", ""},                    // case-sensitive
-        {"[空]=", ""},                       // empty value reads as missing
-        {"[長い]=", QString(200, 'x')},      // cut to 200 bytes
-        {"[空白]=", "  a  "},                // no trimming
-        {"[半端]=", QString(199, 'a')},      // a character is never split
-        {"[無い]=", ""},                     // key that no line holds
+        {"[社名]=", "山田商店"},        // first matching line wins
+        {"[住所]=", "東京都"},          // key anywhere in the line
+        {"[印刷]=", ""},                // not found inside a longer key
+        {"[TEXT1]=", ""},               // case-sensitive
+        {"[空]=", ""},                  // empty value reads as missing
+        {"[長い]=", QString(200, 'x')}, // cut to 200 bytes
+        {"[空白]=", "  a  "},           // no trimming
+        {"[半端]=", QString(199, 'a')}, // a character is never split
+        {"[無い]=", ""},                // key that no line holds
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.key);
@@ -77,6 +77,7 @@ TEST(SettingsWriter, WritesTheWholeFileInOrderAndDropsUnknownLines)
     TempProgramDir dir;
     dir.writeLines("SET2.INI", {"[手書き]=残らない", "[種別]=0"});
     writeSettingsFile("SET2.INI", {{"[種別]=", "2"}, {"[向き]=", "0"}, {"[空]=", ""}});
-    EXPECT_EQ(dir.readBytes("SET2.INI"), QByteArray("[\x8E\xED\x95\xCA]=2\r\n[\x8C\xFC\x82\xAB]=0\r\n[\x8B\xF3]=\r\n"));
+    EXPECT_EQ(dir.readBytes("SET2.INI"),
+              QByteArray("[\x8E\xED\x95\xCA]=2\r\n[\x8C\xFC\x82\xAB]=0\r\n[\x8B\xF3]=\r\n"));
     EXPECT_EQ(INI_IN("SET2.INI", "[手書き]="), QString());
 }
