@@ -1,6 +1,6 @@
 #pragma once
 
-// The customer grid SG_K (Part 4.2): one customer per row.
+// The customer grid SG_K: one customer per row.
 namespace CustomerColumn {
 enum : int {
     number = 0,

@@ -1,4 +1,4 @@
-// The 5-row and 7-row slip layouts (Part 7.2): half-sheet images, two on an A4 sheet one
+// The 5-row and 7-row slip layouts: half-sheet images, two on an A4 sheet one
 // above the other, or one per sheet.
 #include "layout_registry.h"
 #include "page_blocks.h"

@@ -275,8 +275,8 @@ inline constexpr FontKey dataTextFont{u"[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]="};
 inline constexpr IntegerKey dataTextSize{u"[ﾃﾞｰﾀ文字ﾌｫﾝﾄSIZE]="};
 inline constexpr FontKey dataNumberFont{u"[ﾃﾞｰﾀ数値ﾌｫﾝﾄFONT]="};
 inline constexpr IntegerKey dataNumberSize{u"[ﾃﾞｰﾀ数値ﾌｫﾝﾄSIZE]="};
-// The slip number block prints the number at 11 points when the size is missing (Part 7.7);
-// the item rows at 12 (Part 7.2).
+// The slip number block prints the number at 11 points when the size is missing;
+// the item rows at 12.
 inline constexpr IntegerKey dataNumberSizeOfSlipNumber = dataNumberSize.withPrintDefault(11);
 inline constexpr IntegerKey customerSize{u"[顧客名SIZE]="};
 inline constexpr ColourKey dataColour{u"[DATA色]="};

@@ -4,7 +4,7 @@
 // are in master/customer_columns.h). Column 0 holds the row numbers, row 0 the titles. The
 // names are plain ints so that they index cells directly: grid.cell(ItemColumn::quantity, row).
 
-// The item grid SG1: one line item per row (Part 2.1).
+// The item grid SG1: one line item per row.
 namespace ItemColumn {
 enum : int {
     number = 0,
@@ -23,6 +23,6 @@ enum : int {
 };
 } // namespace ItemColumn
 
-// The parts grid SG2 of the parts catalogue (Part 4.3) has the item grid's columns, so that
+// The parts grid SG2 of the parts catalogue has the item grid's columns, so that
 // rows are copied between the two as they are.
 namespace PartsColumn = ItemColumn;

@@ -17,7 +17,7 @@ namespace {
 
 namespace Col = CustomerColumn;
 
-// The editor of the customer grid as Part 4.2 describes it: one text editor, Enter walking
+// The editor of the customer grid as the customer list needs it: one text editor, Enter walking
 // the columns and from 住所２ on to the next row, Right only up to 住所２, Left not before
 // 顧客名, no page keys, the wheel the grid's while it is edited. It shows that a grid other
 // than the item grid is a table and a few lines.
