@@ -12,6 +12,14 @@ namespace {
 
 const QString savedName = QStringLiteral("令和7年04月01日【10023】山田商店.419");
 
+// A file of the slip's name from an earlier save, holding "old".
+void writeEarlierFile(const QString &path)
+{
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("old");
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -25,10 +33,7 @@ TEST(SaveCommand, WritesTheRecalculatedSlipUnderItsNameAndReplacesAnEarlierFile)
     const QString outDir = home.path() + QStringLiteral("out");
     QDir().mkpath(outDir);
     const QString target = outDir + u'/' + savedName;
-    QFile earlier(target);
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("old");
-    earlier.close();
+    writeEarlierFile(target);
 
     const CliRun run = runCli(home, {QStringLiteral("save"), fixtureSlip(), outDir});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
@@ -137,10 +142,7 @@ TEST(SaveCommand, FailedSyncIsReportedAndKeepsTheEarlierFile)
     const QString outDir = home.path() + QStringLiteral("out");
     QDir().mkpath(outDir);
     const QString target = outDir + u'/' + savedName;
-    QFile earlier(target);
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-    earlier.write("old");
-    earlier.close();
+    writeEarlierFile(target);
 
     QProcess process;
     process.start(QStringLiteral("strace"),
