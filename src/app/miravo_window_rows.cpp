@@ -62,7 +62,10 @@ void pasteIn(QWidget *box)
         text->paste();
 }
 
-const QString noRateMessage = QStringLiteral("掛率が設定されていません。\r\n");
+QString noRateMessage()
+{
+    return QStringLiteral("掛率が設定されていません。\r\n");
+}
 
 QString rateQuestion(const QString &rate, const QString &digits, const QString &what)
 {
@@ -193,7 +196,7 @@ void TMIRAVO::KAKERITU_ALL()
     const QString rate = KAKERITU->value();
     const QString digits = MARUME->value();
     if (rate.isEmpty()) {
-        prompter().information(noRateMessage);
+        prompter().information(noRateMessage());
         return;
     }
     if (!prompter().question(rateQuestion(rate, digits, QStringLiteral(" で一括変換します。"))))
@@ -218,7 +221,7 @@ void TMIRAVO::N24Click()
     const QString digits = MARUME->value();
     const int row = SG1->row();
     if (rate.isEmpty()) {
-        prompter().information(noRateMessage);
+        prompter().information(noRateMessage());
         return;
     }
     if (!EditP->isVisible() && !NumP->isVisible()) {
