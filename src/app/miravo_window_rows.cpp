@@ -121,7 +121,7 @@ void TMIRAVO::N7Click()
 void TMIRAVO::N9Click()
 {
     const int column = SG1->col();
-    QString text = clipboard().text();
+    QString text = RowCommands::pastedCellText(clipboard().text());
     // A quantity or price cell takes the text as its number editor takes a paste: full-width
     // digits and grouping commas give the plain number the editor shows.
     if (cellEditors->editorOf(column) == CellEditor::number)

@@ -148,6 +148,17 @@ void pasteRow(StringGrid &grid, int row, const QString &text)
     setNumber(grid, row);
 }
 
+QString pastedCellText(const QString &text)
+{
+    QString line = text;
+    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
 void toggleExemptMark(StringGrid &grid, int row)
 {
     if (!grid.cell(ItemColumn::exemptMark, row).isEmpty())
