@@ -9,6 +9,7 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/customer_grid.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -71,7 +72,8 @@ void TMIRAVO::buildCommands()
     commands->setHandler(C::Print, [this] { SpeedButton6Click(); });
     commands->setHandler(C::Blank, [this] { SpeedButton11Click(); });
     commands->setHandler(C::Focus, [this] { focusCommand(); });
-    // The parts catalogue, the customer list, row insert and delete, the settings dialog and
+    commands->setHandler(C::CustomerList, [this] { SG_K->toggle(); });
+    // The parts catalogue, row insert and delete, the settings dialog and
     // the rate conversion are not part of the program yet; their actions stay disabled, so
     // their buttons and labels show it and their keys do nothing.
 
