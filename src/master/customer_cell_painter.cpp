@@ -42,13 +42,11 @@ void CustomerCellPainter::paint(QPainter *painter, const QStyleOptionViewItem &o
     painter->setClipRect(option.rect);
     painter->fillRect(option.rect, look.background);
     if (look.rowFrame) {
-        // The pen is centred on the outline: the white border lies inside the inset rectangle.
         const QRect frame =
             option.rect.adjusted(kFrameInset, kFrameInset, -kFrameInset - 1, -kFrameInset - 1);
-        painter->fillRect(frame, CustomerCellPalette::rowFrame);
         painter->setPen(QPen(CustomerCellPalette::white, kFrameBorder));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(frame.adjusted(1, 1, -1, -1));
+        painter->setBrush(CustomerCellPalette::rowFrame);
+        painter->drawRect(frame);
     }
     painter->setFont(option.font);
     painter->setPen(Qt::black);
