@@ -200,6 +200,9 @@ void CustomerGrid::Delete2Click()
     const int current = row();
     SG_DEL(*grid(), current);
     setCurrentCell(column, current);
+    // The editor was over the removed row; it comes up again on the row that took its place.
+    if (EditP3->isVisible())
+        m_editors->editCurrentCell();
 }
 
 void CustomerGrid::N88Click()

@@ -310,6 +310,35 @@ TEST_F(CustomerListTest, DeletingAsksAndRemovesTheCurrentRow)
     EXPECT_FALSE(grid().isVisible());
 }
 
+TEST_F(CustomerListTest, TheEditorFollowsItsRowThroughADeleteAndADrag)
+{
+    dir.writeLines("KOKYAKU.LST", {"山田商店", "鈴木工務店", "佐藤電機", "高橋建設"});
+    start();
+    openByDoubleClick();
+    grid().N75Click();
+    QTest::keyClick(window->Edit3, Qt::Key_Down);
+    ASSERT_EQ(window->Edit3->text(), "鈴木工務店");
+
+    // The editor's own menu deletes the row under it; typing then goes to the row that took
+    // its place.
+    prompter.answers << true;
+    chooseInGrid("削除");
+    EXPECT_EQ(window->Edit3->text(), "佐藤電機");
+    typeText(window->Edit3, "株式会社");
+    EXPECT_EQ(cells().cell(Col::name, 2), "佐藤電機株式会社");
+    EXPECT_EQ(cells().cell(Col::name, 3), "高橋建設");
+
+    // A row dragged by its number takes its customer along and the numbers stay in order.
+    grid().verticalHeader()->moveSection(3, 1);
+    EXPECT_EQ(cells().cell(Col::name, 1), "高橋建設");
+    EXPECT_EQ(cells().cell(Col::name, 2), "山田商店");
+    for (int row = 1; row < cells().rows(); ++row)
+        EXPECT_EQ(cells().cell(Col::number, row), QString::number(row)) << row;
+    EXPECT_EQ(grid().row(), 1);
+    typeText(focused(), "様");
+    EXPECT_EQ(cells().cell(Col::name, 1), "高橋建設様");
+}
+
 TEST_F(CustomerListTest, TheWheelStepsTheRowsWhileTheEditorIsUp)
 {
     dir.writeLines("KOKYAKU.LST", {"山田商店", "鈴木工務店"});
