@@ -55,7 +55,7 @@ void TMIRAVO::SpeedButton26Click()
 
 void TMIRAVO::focusCommand()
 {
-    if (EditP->isVisible() || NumP->isVisible())
+    if (EditP->isVisible() || NumP->isVisible() || EditP3->isVisible())
         NAME1->setFocus(Qt::ShortcutFocusReason);
     else
         SG1->setFocus(Qt::ShortcutFocusReason);

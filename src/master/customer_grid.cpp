@@ -93,9 +93,9 @@ void CustomerGrid::styleTitles()
     setFixedColours(palette().color(QPalette::Button), Qt::black);
     // Titles sit 4 pixels in from the left and the top; the numbers are centred.
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
-    horizontalHeader()->setStyleSheet(horizontalHeader()->styleSheet().replace(
-        QStringLiteral("padding: 0px;"), QStringLiteral("padding: 0px; padding-left: 4px;"
-                                                        " padding-top: 4px;")));
+    horizontalHeader()->setStyleSheet(
+        horizontalHeader()->styleSheet() +
+        QStringLiteral(" QHeaderView::section { padding-left: 4px; padding-top: 4px; }"));
 }
 
 void CustomerGrid::load()

@@ -339,7 +339,7 @@ TEST_F(CustomerListTest, TheEditorFollowsItsRowThroughADeleteAndADrag)
     EXPECT_EQ(cells().cell(Col::name, 1), "高橋建設様");
 }
 
-TEST_F(CustomerListTest, TheWheelStepsTheRowsWhileTheEditorIsUp)
+TEST_F(CustomerListTest, TheWheelStepsTheRowsWhileTheEditorIsUpAndCtrlZeroLeavesIt)
 {
     dir.writeLines("KOKYAKU.LST", {"山田商店", "鈴木工務店"});
     start();
@@ -350,6 +350,10 @@ TEST_F(CustomerListTest, TheWheelStepsTheRowsWhileTheEditorIsUp)
     EXPECT_EQ(grid().row(), 2);
     EXPECT_EQ(window->Edit3->text(), "鈴木工務店");
     EXPECT_TRUE(window->otherGridHasFocus());
+
+    QTest::keyClick(window->Edit3, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(focused(), window->NAME1);
+    EXPECT_FALSE(window->otherGridHasFocus());
 }
 
 TEST_F(CustomerListTest, ARestartKeepsTheAddresses)
