@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -372,4 +373,15 @@ TEST_F(CustomerListTest, ARestartKeepsTheAddresses)
     openByDoubleClick();
     QTest::keyClick(&grid(), Qt::Key_Return);
     EXPECT_EQ(header(), kYamada);
+}
+
+TEST_F(CustomerListTest, AFailedWriteOfTheCustomersIsReportedByTheCloseAndTheRestIsWritten)
+{
+    dir.writeLines("KOKYAKU.LST", {"山田商店"});
+    start();
+    // A folder in the place of the records file makes its write fail.
+    QDir(dir.path()).mkdir("KOKYAKU2.LST");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompter.log, QStringList{"warning: 設定ファイルは保存できませんでした。\r\n"});
+    EXPECT_TRUE(dir.exists("SEIKYUU.INI"));
 }
