@@ -3,6 +3,7 @@
 #include "files/slip_commands.h"
 #include "files/slip_folder.h"
 #include "main_menu.h"
+#include "master/customer_grid_host.h"
 #include "preview/preview_commands.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
@@ -21,6 +22,7 @@
 #include <memory>
 
 class ChoiceListBox;
+class CustomerGrid;
 class CommandActions;
 class FormKeyFilter;
 class QCheckBox;
@@ -49,7 +51,11 @@ class StringGrid;
 
 // The main window: the slip being typed is shown in these controls, bound to the slip
 // document both ways. Other parts of the program read and change them by their names.
-class TMIRAVO : public QMainWindow, public SlipWindow, public PreviewHost, public ItemGridHost
+class TMIRAVO : public QMainWindow,
+                public SlipWindow,
+                public PreviewHost,
+                public ItemGridHost,
+                public CustomerGridHost
 {
     Q_OBJECT
 public:
@@ -152,6 +158,12 @@ public:
 
     // --- Overlays -----------------------------------------------------------------------
     FileBrowserPanel *Panel1 = nullptr;
+    // The customer list and its in-cell editor.
+    CustomerGrid *SG_K = nullptr;
+    QFrame *EditP3 = nullptr;
+    CellTextEdit *Edit3 = nullptr;
+    // The right-click menu of 顧客名: 顧客追加, 顧客検索, 次検索.
+    QMenu *PopupMenu4 = nullptr;
 
     // --- Command strip ------------------------------------------------------------------
     QLabel *StaticText1 = nullptr;
@@ -180,7 +192,6 @@ public:
     PrinterDevice &printer();
     void setPrinter(PrinterDevice *device);
 
-    bool customerEditMode = false;
     QImage logo;
     int browsePosition = -1;
     // Set by Escape anywhere in the window; the search over saved slips stops when it sees
@@ -290,6 +301,12 @@ public:
     void KAKERITU_ALL();
     void N24Click();
 
+    // What the customer list asks of the window.
+    CustomerRecord slipCustomer() const override;
+    void takeCustomer(const CustomerRecord &customer) override;
+    void focusCustomerName() override;
+    void focusItemGrid() override;
+
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();
     void fillTitleFromName();
@@ -313,6 +330,7 @@ private:
     void buildCommandStrip();
     void buildStatusBar();
     void buildOverlays();
+    void buildCustomerList();
     void buildMenus();
     void addWidthSetEntries(QMenu &menu, const QStringList &names);
     void buildItemGridMenus();

@@ -9,6 +9,7 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/customer_grid.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -54,7 +55,7 @@ void TMIRAVO::SpeedButton26Click()
 
 void TMIRAVO::focusCommand()
 {
-    if (EditP->isVisible() || NumP->isVisible())
+    if (EditP->isVisible() || NumP->isVisible() || EditP3->isVisible())
         NAME1->setFocus(Qt::ShortcutFocusReason);
     else
         SG1->setFocus(Qt::ShortcutFocusReason);
@@ -74,9 +75,9 @@ void TMIRAVO::buildCommands()
     commands->setHandler(C::RowInsert, [this] { SpeedButton14Click(); });
     commands->setHandler(C::RowDelete, [this] { SpeedButton13Click(); });
     commands->setHandler(C::Rate, [this] { N24Click(); });
-    // The parts catalogue, the customer list and the settings dialog are not part of the
-    // program yet; their actions stay disabled, so their buttons and labels show it and their
-    // keys do nothing.
+    commands->setHandler(C::CustomerList, [this] { SG_K->toggle(); });
+    // The parts catalogue and the settings dialog are not part of the program yet; their
+    // actions stay disabled, so their buttons and labels show it and their keys do nothing.
 
     const std::pair<QToolButton *, MenuCommand> menuButtons[] = {
         {SpeedButton4, C::Exit},

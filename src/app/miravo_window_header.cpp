@@ -4,6 +4,7 @@
 #include "common/sjis.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
+#include "master/customer_grid.h"
 #include "settings/column_widths.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -49,6 +50,10 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
         if (widget == Tel)
             Tel->resize(20, Tel->height());
         setFocusBackground(widget, false);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (widget == NAME1)
+            SG_K->open();
         break;
     default:
         break;

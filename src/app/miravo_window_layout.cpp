@@ -7,6 +7,8 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/customer_cell_editors.h"
+#include "master/customer_grid.h"
 #include "print/layout_registry.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
@@ -400,8 +402,7 @@ bool TMIRAVO::returnToPartsCatalogue()
 
 bool TMIRAVO::otherGridHasFocus() const
 {
-    // No other grid takes the wheel yet.
-    return false;
+    return SG_K->editors()->hasFocus();
 }
 
 void TMIRAVO::buildCommandStrip()
@@ -485,4 +486,5 @@ void TMIRAVO::buildOverlays()
                 if (button == Qt::LeftButton)
                     commands->command(MenuCommand::FilePanel)->trigger();
             });
+    buildCustomerList();
 }
