@@ -3,6 +3,7 @@
 #include "files/slip_commands.h"
 #include "files/slip_folder.h"
 #include "main_menu.h"
+#include "master/parts_catalogue.h"
 #include "preview/preview_commands.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
@@ -47,7 +48,11 @@ class StringGrid;
 
 // The main window: the slip being typed is shown in these controls, bound to the slip
 // document both ways. Other parts of the program read and change them by their names.
-class TMIRAVO : public QMainWindow, public SlipWindow, public PreviewHost, public ItemGridHost
+class TMIRAVO : public QMainWindow,
+                public SlipWindow,
+                public PreviewHost,
+                public ItemGridHost,
+                public PartsCatalogueHost
 {
     Q_OBJECT
 public:
@@ -146,6 +151,8 @@ public:
 
     // --- Overlays -----------------------------------------------------------------------
     FileBrowserPanel *Panel1 = nullptr;
+    // The parts catalogue: SG2, its editors, BUMON_Bar and BUHIN_Bar and the mode buttons.
+    PartsCatalogue *partsCatalogue = nullptr;
 
     // --- Command strip ------------------------------------------------------------------
     QLabel *StaticText1 = nullptr;
@@ -263,6 +270,11 @@ public:
     bool sizeColumnShown() const override;
     bool returnToPartsCatalogue() override;
     bool otherGridHasFocus() const override;
+
+    // What the parts catalogue asks of the window.
+    void hideOverlaysForCatalogue() override;
+    void focusCustomerName() override;
+    void setSizeColumnShown(bool shown) override;
 
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();

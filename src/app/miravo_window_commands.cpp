@@ -71,7 +71,8 @@ void TMIRAVO::buildCommands()
     commands->setHandler(C::Print, [this] { SpeedButton6Click(); });
     commands->setHandler(C::Blank, [this] { SpeedButton11Click(); });
     commands->setHandler(C::Focus, [this] { focusCommand(); });
-    // The parts catalogue, the customer list, row insert and delete, the settings dialog and
+    commands->setHandler(C::PartsCatalogue, [this] { partsCatalogue->toggle(); });
+    // The customer list, row insert and delete, the settings dialog and
     // the rate conversion are not part of the program yet; their actions stay disabled, so
     // their buttons and labels show it and their keys do nothing.
 

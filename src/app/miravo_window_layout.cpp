@@ -7,6 +7,8 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/parts_catalogue.h"
+#include "master/parts_cell_editors.h"
 #include "print/layout_registry.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
@@ -377,14 +379,28 @@ bool TMIRAVO::sizeColumnShown() const
 
 bool TMIRAVO::returnToPartsCatalogue()
 {
-    // There is no parts catalogue yet; the item grid keeps the focus.
-    return false;
+    return partsCatalogue->returnAfterItemRow();
 }
 
 bool TMIRAVO::otherGridHasFocus() const
 {
-    // No other grid takes the wheel yet.
-    return false;
+    return partsCatalogue->editors->hasFocus();
+}
+
+void TMIRAVO::hideOverlaysForCatalogue()
+{
+    hideTotalsGrid();
+    hideFilePanel();
+}
+
+void TMIRAVO::focusCustomerName()
+{
+    NAME1->setFocus();
+}
+
+void TMIRAVO::setSizeColumnShown(bool shown)
+{
+    Sunpou->setChecked(shown);
 }
 
 void TMIRAVO::buildCommandStrip()
@@ -392,7 +408,7 @@ void TMIRAVO::buildCommandStrip()
     QWidget *client = centralWidget();
     SpeedButton24 = makeButton(client, QStringLiteral("SpeedButton24"), QString());
     SpeedButton24->setGeometry(2, 653, 14, 18);
-    SpeedButton24->setEnabled(false);
+    SpeedButton24->setToolTip(QStringLiteral("部品グリッドセルサイズを既定値に戻します。"));
     StaticText1 = placeLabel(client, MainMenu::ctrlLabelCaption(), 20, 655);
     StaticText1->setToolTip(MainMenu::ctrlLabelHint());
 
@@ -451,6 +467,10 @@ void TMIRAVO::setPanelText(int panel, const QString &text)
 
 void TMIRAVO::buildOverlays()
 {
+    partsCatalogue = new PartsCatalogue(centralWidget(), SG1, cellEditors, *this);
+    connect(Sunpou, &QCheckBox::toggled, partsCatalogue, &PartsCatalogue::applySizeColumn);
+    connect(SpeedButton24, &QToolButton::clicked, partsCatalogue,
+            &PartsCatalogue::SpeedButton24Click);
     Panel1 = new FileBrowserPanel(centralWidget());
     connect(Panel1, &FileBrowserPanel::folderChanged, this,
             [this](const QString &folder, int lastIndex) {

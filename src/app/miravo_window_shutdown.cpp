@@ -7,6 +7,7 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/parts_catalogue.h"
 #include "slip/string_grid.h"
 
 #include <QCloseEvent>
@@ -73,6 +74,8 @@ bool TMIRAVO::FormClose()
     for (const auto &list : lists)
         writes.append(
             [list] { COMBO_KAKIDASI(list.first->items(), ChoiceLists::fileName(list.second)); });
+    // The parts list on screen is saved like the lists above, when it changed.
+    writes.append([this] { partsCatalogue->saveIfChanged(); });
     writes.append([this] { SET2_KAKIDASI(collectScreenSettings()); });
     writes.append([this] { SEIKYUU_KAKIDASI(collectRememberedChoices()); });
     writes.append([this] { Panel1->registry().save(); });
