@@ -1,6 +1,5 @@
 #include "master/parts_catalogue.h"
 
-#include "common/comma_text.h"
 #include "common/program_dir.h"
 #include "common/prompter.h"
 #include "master/category_bar.h"
@@ -11,6 +10,7 @@
 #include "slip/item_cell_editors.h"
 #include "slip/item_columns.h"
 #include "slip/item_grid_view.h"
+#include "slip/row_commands.h"
 #include "slip/string_grid.h"
 
 #include <QApplication>
@@ -58,7 +58,7 @@ PartsCatalogue::PartsCatalogue(QWidget *client, ItemGridView *itemGrid,
     , m_host(host)
 {
     SG2Cells = new StringGrid(PartsList::columnCount, PartsList::minimumRows, this);
-    PartsList::renumber(*SG2Cells);
+    RowCommands::numberRows(*SG2Cells);
     SG2 = new PartsGridView(SG2Cells, client);
     SG2->setObjectName(QStringLiteral("SG2"));
     SG2->setGeometry(kGridGeometry);
@@ -96,7 +96,10 @@ PartsCatalogue::PartsCatalogue(QWidget *client, ItemGridView *itemGrid,
     connect(qApp, &QApplication::focusChanged, this, &PartsCatalogue::updateFocusColours);
     // A row moved by its number cell is renumbered at once.
     connect(SG2->verticalHeader(), &QHeaderView::sectionMoved, this,
-            [this] { PartsList::renumber(*SG2Cells); });
+            [this] {
+                RowCommands::numberRows(*SG2Cells);
+                m_partsDragMode = false;
+            });
 
     SG2->viewport()->installEventFilter(this);
     m_itemGrid->viewport()->installEventFilter(this);
@@ -529,8 +532,7 @@ void PartsCatalogue::BUHIN_DROP(int partsRow)
     setItemGridDragMode(false);
     if (partsRow < 1)
         return;
-    SG2Cells->insertRowAt(partsRow);
-    PartsList::renumber(*SG2Cells);
+    RowCommands::insertRow(*SG2Cells, partsRow);
     copyPartCells(*m_itemGrid->grid(), m_itemGrid->row(), *SG2Cells, partsRow, false);
     PartsList::SG2_GENKARITU(*SG2Cells, partsRow);
 }
@@ -566,38 +568,23 @@ void PartsCatalogue::finishItemDrag(const QPoint &globalPos)
 
 void PartsCatalogue::insertRow()
 {
-    SG2Cells->insertRowAt(SG2->row());
-    PartsList::renumber(*SG2Cells);
+    RowCommands::insertRow(*SG2Cells, SG2->row());
 }
 
 void PartsCatalogue::deleteRow()
 {
-    const int row = SG2->row();
-    GridBatch batch(*SG2Cells);
-    if (row == SG2Cells->rows() - 1) {
-        for (int column = 1; column < PartsList::columnCount; ++column)
-            SG2Cells->setCell(column, row, QString());
-        return;
-    }
-    SG2Cells->removeRowAt(row);
-    if (SG2Cells->rows() < PartsList::minimumRows)
-        SG2Cells->setRowCount(PartsList::minimumRows);
-    PartsList::renumber(*SG2Cells);
+    PartsList::deleteRow(*SG2Cells, SG2->row());
 }
 
 void PartsCatalogue::copyRow()
 {
-    QApplication::clipboard()->setText(CommaText::join(SG2Cells->rowCells(SG2->row())));
+    QApplication::clipboard()->setText(RowCommands::rowText(*SG2Cells, SG2->row()));
 }
 
 void PartsCatalogue::pasteRow()
 {
     const int row = SG2->row();
-    QStringList cells =
-        CommaText::split(QApplication::clipboard()->text()).mid(0, PartsList::columnCount);
-    cells.resize(PartsList::columnCount);
-    cells[PartsColumn::number] = QString::number(row);
-    SG2Cells->setRowCells(row, cells);
+    RowCommands::pasteRow(*SG2Cells, row, QApplication::clipboard()->text());
     PartsList::SG2_GENKARITU(*SG2Cells, row);
 }
 

@@ -1,7 +1,7 @@
 #include "master/parts_catalogue_state.h"
 
-#include "master/parts_list.h"
 #include "slip/item_columns.h"
+#include "slip/row_commands.h"
 #include "slip/string_grid.h"
 
 namespace {
@@ -27,9 +27,7 @@ void PartsCatalogueState::rememberRow(int major, int minor, int row)
 int makeRoomForPart(StringGrid &items, int itemRow, bool insertMode)
 {
     const int row = qBound(1, insertMode ? itemRow : itemRow + 1, items.rows());
-    GridBatch batch(items);
-    items.insertRowAt(row);
-    PartsList::renumber(items);
+    RowCommands::insertRow(items, row);
     return row;
 }
 

@@ -34,7 +34,7 @@ private:
 };
 
 // Makes room in the item grid for a part picked with the item grid on row itemRow: an empty
-// row at itemRow in insert mode, below it in next-row mode; the rows are renumbered. Returns
+// row at itemRow in insert mode, below it in next-row mode; the rows keep their numbers. Returns
 // the new row.
 int makeRoomForPart(StringGrid &items, int itemRow, bool insertMode);
 

@@ -4,6 +4,7 @@
 #include "common/program_dir.h"
 #include "common/text_file.h"
 #include "slip/item_columns.h"
+#include "slip/row_commands.h"
 #include "slip/slip_arithmetic.h"
 #include "slip/string_grid.h"
 
@@ -46,19 +47,12 @@ QStringList readCategoryNames(const QString &path)
     return TextFile::readLines(path).mid(0, categoryCount);
 }
 
-void renumber(StringGrid &grid)
-{
-    GridBatch batch(grid);
-    for (int row = 1; row < grid.rows(); ++row)
-        grid.setCell(PartsColumn::number, row, QString::number(row));
-}
-
 void clearToEmptyList(StringGrid &grid)
 {
     GridBatch batch(grid);
     grid.clearRows(1);
     grid.setRowCount(minimumRows);
-    renumber(grid);
+    RowCommands::numberRows(grid);
 }
 
 void SG_YOMIKOMI(StringGrid &grid, const QString &path)
@@ -70,7 +64,7 @@ void SG_YOMIKOMI(StringGrid &grid, const QString &path)
     grid.setRowCount(std::max(minimumRows, int(lines.size()) + 1));
     for (int index = 0; index < lines.size(); ++index)
         grid.setRowCells(index + 1, CommaText::split(lines.at(index)).mid(0, columnCount));
-    renumber(grid);
+    RowCommands::numberRows(grid);
 }
 
 void writeGridFile(const StringGrid &grid, const QString &path)
@@ -79,6 +73,12 @@ void writeGridFile(const StringGrid &grid, const QString &path)
     for (int row = 1; row < grid.rows(); ++row)
         lines.append(CommaText::join(grid.rowCells(row)));
     TextFile::writeLines(path, lines);
+}
+
+void deleteRow(StringGrid &grid, int row)
+{
+    const bool lastRow = row == grid.rows() - 1;
+    RowCommands::deleteRow(grid, row, lastRow ? grid.rows() : minimumRows);
 }
 
 void SG2_GENKARITU(StringGrid &grid, int row)
@@ -129,7 +129,7 @@ void SORT(StringGrid &grid, int column)
     grid.clearRows(1);
     for (int index = 0; index < kept.size(); ++index)
         grid.setRowCells(index + 1, kept.at(index));
-    renumber(grid);
+    RowCommands::numberRows(grid);
 }
 
 } // namespace PartsList

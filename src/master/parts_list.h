@@ -28,8 +28,6 @@ QString programFileAnyCase(const QString &name);
 // shorter, none when it does not exist. Throws IoError when it exists but cannot be read.
 QStringList readCategoryNames(const QString &path);
 
-// Writes row numbers 1.. into column 0 of every row below the titles.
-void renumber(StringGrid &grid);
 // Empties every row below the titles and makes the grid 31 numbered rows.
 void clearToEmptyList(StringGrid &grid);
 
@@ -42,6 +40,10 @@ void SG_YOMIKOMI(StringGrid &grid, const QString &path);
 // The grid file form: rows 1 to last, each as its comma text, written whole (the earlier file
 // stays when the write fails). Throws IoError on failure.
 void writeGridFile(const StringGrid &grid, const QString &path);
+
+// 行削除 of the parts grid: on the last row its cells are emptied; elsewhere the rows below
+// move up and the grid loses its last row as long as it keeps 31.
+void deleteRow(StringGrid &grid, int row);
 
 // SG2_GENKARITU: the rate of a parts row, the cost price as a percentage of the selling price.
 // Both prices must look numeric, otherwise the rate is emptied; a cost price of exactly "0"
