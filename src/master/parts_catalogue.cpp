@@ -95,11 +95,10 @@ PartsCatalogue::PartsCatalogue(QWidget *client, ItemGridView *itemGrid,
     connect(SG2Cells, &QAbstractItemModel::rowsRemoved, this, noteChange);
     connect(qApp, &QApplication::focusChanged, this, &PartsCatalogue::updateFocusColours);
     // A row moved by its number cell is renumbered at once.
-    connect(SG2->verticalHeader(), &QHeaderView::sectionMoved, this,
-            [this] {
-                RowCommands::numberRows(*SG2Cells);
-                m_partsDragMode = false;
-            });
+    connect(SG2->verticalHeader(), &QHeaderView::sectionMoved, this, [this] {
+        RowCommands::numberRows(*SG2Cells);
+        m_partsDragMode = false;
+    });
 
     SG2->viewport()->installEventFilter(this);
     m_itemGrid->viewport()->installEventFilter(this);
@@ -176,11 +175,12 @@ void PartsCatalogue::buildMenus()
     });
     for (QWidget *editor : {static_cast<QWidget *>(Edit2), static_cast<QWidget *>(NumEdit2)}) {
         editor->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint &at) {
-            QMenu PopupMenu7(editor);
-            fillMenu(PopupMenu7, true);
-            PopupMenu7.exec(editor->mapToGlobal(at));
-        });
+        connect(editor, &QWidget::customContextMenuRequested, this,
+                [this, editor](const QPoint &at) {
+                    QMenu PopupMenu7(editor);
+                    fillMenu(PopupMenu7, true);
+                    PopupMenu7.exec(editor->mapToGlobal(at));
+                });
     }
 }
 
@@ -374,8 +374,8 @@ void PartsCatalogue::BUMON_YOMIKOMI(const QString &path)
 void PartsCatalogue::loadList(int major, int minor)
 {
     const bool loading = std::exchange(m_loading, true);
-    PartsList::SG_YOMIKOMI(
-        *SG2Cells, PartsList::programFileAnyCase(PartsList::partsListFile(major, minor)));
+    PartsList::SG_YOMIKOMI(*SG2Cells,
+                           PartsList::programFileAnyCase(PartsList::partsListFile(major, minor)));
     m_loading = loading;
     m_changed = false;
 }

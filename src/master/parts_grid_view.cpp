@@ -95,8 +95,7 @@ PartsGridView::PartsGridView(StringGrid *grid, QWidget *parent)
 
 void PartsGridView::setBrowsing(bool browsing)
 {
-    setSelectionBehavior(browsing ? QAbstractItemView::SelectRows
-                                  : QAbstractItemView::SelectItems);
+    setSelectionBehavior(browsing ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     if (currentIndex().isValid())
         selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect |
                                                      (browsing ? QItemSelectionModel::Rows

@@ -57,8 +57,7 @@ void clearToEmptyList(StringGrid &grid)
 
 void SG_YOMIKOMI(StringGrid &grid, const QString &path)
 {
-    const QStringList lines =
-        QFileInfo::exists(path) ? TextFile::readLines(path) : QStringList();
+    const QStringList lines = QFileInfo::exists(path) ? TextFile::readLines(path) : QStringList();
     GridBatch batch(grid);
     grid.clearRows(1);
     grid.setRowCount(std::max(minimumRows, int(lines.size()) + 1));

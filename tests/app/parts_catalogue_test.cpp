@@ -31,8 +31,8 @@ protected:
     PartsCatalogueTest()
     {
         Clock::setFixedNow(QDateTime(QDate(2005, 5, 1), QTime(10, 30)));
-        dir.writeLines("BUHIN1_1.LST", {"1,,六角ボルト,,M8,,本,120,80,,,66.6",
-                                        "2,,ナット,,M8,,個,30,12,,,40.0"});
+        dir.writeLines("BUHIN1_1.LST",
+                       {"1,,六角ボルト,,M8,,本,120,80,,,66.6", "2,,ナット,,M8,,個,30,12,,,40.0"});
         dir.writeLines("BUHIN1_2.LST", {"1,,アンカー,,,,本,300,200,,,66.6"});
     }
     ~PartsCatalogueTest() override { Clock::setFixedNow({}); }
@@ -214,7 +214,8 @@ TEST_F(PartsCatalogueTest, DraggingAnItemRowOntoThePartsGrid)
         catalogue.setItemGridDragMode(true);
         const QPoint start = cellCentre(window->SG1, ItemColumn::name, 1);
         QTest::mousePress(source, Qt::LeftButton, {}, start);
-        QTest::mouseRelease(source, Qt::LeftButton, {}, source->mapFromGlobal(over->mapToGlobal(at)));
+        QTest::mouseRelease(source, Qt::LeftButton, {},
+                            source->mapFromGlobal(over->mapToGlobal(at)));
     };
 
     QHeaderView *header = catalogue.SG2->horizontalHeader();
@@ -225,8 +226,8 @@ TEST_F(PartsCatalogueTest, DraggingAnItemRowOntoThePartsGrid)
 
     dropAt(catalogue.SG2->viewport(), cellCentre(catalogue.SG2, PartsColumn::name, 2));
     EXPECT_EQ(catalogue.SG2Cells->rows(), 32);
-    EXPECT_EQ(catalogue.SG2Cells->rowCells(2),
-              (QStringList{"2", "", "寸切ボルト", "", "W3/8", "", "本", "500", "250", "", "", "50"}));
+    EXPECT_EQ(catalogue.SG2Cells->rowCells(2), (QStringList{"2", "", "寸切ボルト", "", "W3/8", "",
+                                                            "本", "500", "250", "", "", "50"}));
     EXPECT_EQ(catalogue.SG2Cells->cell(PartsColumn::name, 3), "ナット");
     EXPECT_FALSE(catalogue.itemGridDragMode());
 }

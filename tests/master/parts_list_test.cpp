@@ -116,7 +116,8 @@ TEST(PartsList, SortPutsNamedRowsInJapaneseOrderAboveTheBlankRows)
 
     SORT(grid, PartsColumn::name);
 
-    EXPECT_EQ(names(grid, 7), (QStringList{"", "alpha", "Beta", "アンカー", "ナット", "ボルト", ""}));
+    EXPECT_EQ(names(grid, 7),
+              (QStringList{"", "alpha", "Beta", "アンカー", "ナット", "ボルト", ""}));
     EXPECT_EQ(grid.cell(PartsColumn::shape, 1), "φ10");
     EXPECT_EQ(grid.cell(PartsColumn::unitPrice, 4), "300");
     EXPECT_EQ(grid.rows(), minimumRows);
@@ -156,14 +157,13 @@ TEST(PartsList, RateColumnFollowsBothPrices)
         const char *before;
         const char *rate;
     } cases[] = {
-        {"1000", "333", "", "33.3"},
-        {"0", "500", "12.0", ""},       // no selling price: no rate
-        {"1000", "0", "12.0", "12.0"},  // a cost of exactly 0 leaves the rate
-        {"1000", "0.0", "12.0", ""},    // only "0" itself does
-        {"abc", "500", "12.0", ""},     // not a number
-        {"1000", "", "12.0", ""},       // no cost price
-        {"100", "2000", "", ""},        // above 999.9 %
-        {"-1000", "500", "50", ""},     // negative rates are not shown
+        {"1000", "333", "", "33.3"},   {"0", "500", "12.0", ""}, // no selling price: no rate
+        {"1000", "0", "12.0", "12.0"}, // a cost of exactly 0 leaves the rate
+        {"1000", "0.0", "12.0", ""},   // only "0" itself does
+        {"abc", "500", "12.0", ""},    // not a number
+        {"1000", "", "12.0", ""},      // no cost price
+        {"100", "2000", "", ""},       // above 999.9 %
+        {"-1000", "500", "50", ""},    // negative rates are not shown
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.price) + " / " + c.cost);
@@ -193,7 +193,8 @@ TEST(PartsCatalogueState, RemembersTheRowOfEveryList)
 TEST(PartsCatalogueState, InsertModeAndNextRowModePlaceThePart)
 {
     EmptyList parts;
-    parts.setRowCells(1, {"1", "A", "六角ボルト", "1", "M8", "9", "本", "120", "80", "", "", "66.6"});
+    parts.setRowCells(1,
+                      {"1", "A", "六角ボルト", "1", "M8", "9", "本", "120", "80", "", "", "66.6"});
     for (const bool insertMode : {true, false}) {
         SCOPED_TRACE(insertMode ? "insert" : "next row");
         EmptyList items;
@@ -204,9 +205,8 @@ TEST(PartsCatalogueState, InsertModeAndNextRowModePlaceThePart)
 
         EXPECT_EQ(row, insertMode ? 5 : 6);
         EXPECT_EQ(items.rows(), 32);
-        EXPECT_EQ(items.rowCells(row),
-                  (QStringList{QString::number(row), "", "六角ボルト", "1", "M8", "", "本", "120",
-                               "80", "", "", ""}));
+        EXPECT_EQ(items.rowCells(row), (QStringList{QString::number(row), "", "六角ボルト", "1",
+                                                    "M8", "", "本", "120", "80", "", "", ""}));
         EXPECT_EQ(items.cell(ItemColumn::name, row + 1), QStringLiteral("品目%1").arg(row));
         EXPECT_EQ(items.cell(ItemColumn::name, row - 1), QStringLiteral("品目%1").arg(row - 1));
         EXPECT_EQ(items.cell(ItemColumn::number, 31), "31");
