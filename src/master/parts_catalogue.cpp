@@ -95,9 +95,9 @@ PartsCatalogue::PartsCatalogue(QWidget *client, ItemGridView *itemGrid,
     connect(SG2Cells, &QAbstractItemModel::rowsRemoved, this, noteChange);
     connect(qApp, &QApplication::focusChanged, this, &PartsCatalogue::updateFocusColours);
     // A row moved by its number cell is renumbered at once.
-    connect(SG2->verticalHeader(), &QHeaderView::sectionMoved, this, [this] {
+    connect(SG2, &ItemGridView::rowMoved, this, [this] {
         RowCommands::numberRows(*SG2Cells);
-        m_partsDragMode = false;
+        SG2->setDragMode(false);
     });
 
     SG2->viewport()->installEventFilter(this);
@@ -539,15 +539,25 @@ void PartsCatalogue::BUHIN_DROP(int partsRow)
 
 void PartsCatalogue::setItemGridDragMode(bool on)
 {
-    m_itemDragMode = on;
+    m_itemGrid->setDragMode(on);
     if (!on)
         m_itemDragging = false;
+}
+
+bool PartsCatalogue::itemGridDragMode() const
+{
+    return m_itemGrid->isDragMode();
+}
+
+bool PartsCatalogue::partsGridDragMode() const
+{
+    return SG2->isDragMode();
 }
 
 void PartsCatalogue::finishPartsDrag(const QPoint &globalPos)
 {
     m_partsDragging = false;
-    m_partsDragMode = false;
+    SG2->setDragMode(false);
     QWidget *target = m_itemGrid->viewport();
     const QPoint at = target->mapFromGlobal(globalPos);
     if (target->rect().contains(at))
@@ -617,16 +627,16 @@ bool PartsCatalogue::partsGridEvent(QEvent *event)
     const QPoint at = mouse->position().toPoint();
     if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
         m_pressedAt = at;
-        if (m_partsDragMode)
+        if (SG2->isDragMode())
             m_partsDragging = true;
     } else if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton) &&
-               !m_partsDragMode && !m_partsDragging) {
+               !SG2->isDragMode() && !m_partsDragging) {
         const QPoint moved = at - m_pressedAt;
         const QPoint inGrid = SG2->viewport()->mapTo(SG2, at);
         if ((qAbs(moved.x()) > kDragDistance || qAbs(moved.y()) > kDragDistance) &&
             inGrid.x() >= kDragMargin && inGrid.y() >= kDragMargin) {
             prompter().beep();
-            m_partsDragMode = true;
+            SG2->setDragMode(true);
         }
     } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
                m_partsDragging) {
@@ -639,7 +649,7 @@ bool PartsCatalogue::itemGridEvent(QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_itemDragMode)
+        if (mouse->button() == Qt::LeftButton && m_itemGrid->isDragMode())
             m_itemDragging = true;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
@@ -657,7 +667,7 @@ void PartsCatalogue::itemEditorEvent(QEvent *event)
         m_editorPressedAt = static_cast<QMouseEvent *>(event)->position().toPoint();
         return;
     }
-    if (event->type() != QEvent::MouseMove || !isShown() || m_itemDragMode)
+    if (event->type() != QEvent::MouseMove || !isShown() || m_itemGrid->isDragMode())
         return;
     auto *mouse = static_cast<QMouseEvent *>(event);
     if (!(mouse->buttons() & Qt::LeftButton))

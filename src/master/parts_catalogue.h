@@ -102,8 +102,8 @@ public:
 
     // The item grid's drag mode (ドラッグモード of its menus, or a drag out of its editor).
     void setItemGridDragMode(bool on);
-    bool itemGridDragMode() const { return m_itemDragMode; }
-    bool partsGridDragMode() const { return m_partsDragMode; }
+    bool itemGridDragMode() const;
+    bool partsGridDragMode() const;
 
     // Saves the parts list on screen when it changed since it was loaded. Throws IoError.
     void saveIfChanged();
@@ -148,8 +148,6 @@ private:
     bool m_loading = false;
     bool m_changed = false;
     // Drag state: a grid in drag mode starts a drag with the next press of the left button.
-    bool m_partsDragMode = false;
-    bool m_itemDragMode = false;
     bool m_partsDragging = false;
     bool m_itemDragging = false;
     QPoint m_pressedAt;
