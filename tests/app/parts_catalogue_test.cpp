@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
@@ -211,7 +212,9 @@ TEST_F(PartsCatalogueTest, DraggingAnItemRowOntoThePartsGrid)
     PartsCatalogue &catalogue = open(*window);
     QWidget *source = window->SG1->viewport();
     const auto dropAt = [&](QWidget *over, const QPoint &at) {
-        catalogue.setItemGridDragMode(true);
+        // ドラッグモード of the item grid's menu.
+        window->PopupMenu1->findChild<QAction *>("N40")->trigger();
+        ASSERT_TRUE(catalogue.itemGridDragMode());
         const QPoint start = cellCentre(window->SG1, ItemColumn::name, 1);
         QTest::mousePress(source, Qt::LeftButton, {}, start);
         QTest::mouseRelease(source, Qt::LeftButton, {},
@@ -314,4 +317,36 @@ TEST_F(PartsCatalogueTest, AnUnchangedListIsNotWrittenAtClose)
     window->close();
     EXPECT_FALSE(dir.exists("BUHIN1_1.LST.bak"));
     EXPECT_EQ(dir.readLines("BUHIN1_1.LST").size(), 2);
+}
+
+TEST_F(PartsCatalogueTest, EscapeHidesTheCatalogueUntilTheNextItemRow)
+{
+    auto window = showWindow();
+    PartsCatalogue &catalogue = open(*window);
+    QTest::keyClick(catalogue.SG2, Qt::Key_Escape);
+    EXPECT_FALSE(catalogue.isShown());
+    EXPECT_TRUE(window->SG1->hasFocus() || window->cellEditors->hasFocus());
+    EXPECT_EQ(window->SG1Cells->cell(ItemColumn::name, 1), "");
+
+    window->cellEditors->moveTo(ItemColumn::costPrice, 1);
+    QTest::keyClick(window->NumEdit1, Qt::Key_Return);
+    EXPECT_TRUE(catalogue.isShown());
+}
+
+TEST_F(PartsCatalogueTest, TheModesComeFromAndGoBackToTheScreenSettings)
+{
+    dir.writeLines("SET2.INI", {"[Pin]=0", "[INS_MODE]=0", "[分類幅]=0"});
+    auto window = showWindow();
+    PartsCatalogue &catalogue = *window->partsCatalogue;
+    EXPECT_EQ(catalogue.AUTOBTN->text(), "切");
+    EXPECT_EQ(catalogue.INSBTN->text(), "次");
+    EXPECT_EQ(catalogue.BUMON_Bar->width(), 997);
+    EXPECT_TRUE(catalogue.BUMON_Bar->button(20)->isVisibleTo(catalogue.BUMON_Bar));
+
+    catalogue.AUTOBTN->click();
+    window->close();
+    const QStringList lines = dir.readLines("SET2.INI");
+    EXPECT_TRUE(lines.contains("[Pin]=1"));
+    EXPECT_TRUE(lines.contains("[INS_MODE]=0"));
+    EXPECT_TRUE(lines.contains("[分類幅]=0"));
 }
