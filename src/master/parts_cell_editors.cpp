@@ -22,17 +22,8 @@ bool isPickKey(const QKeyEvent *event)
 GridEditorTable PartsCellEditors::partsTable()
 {
     using namespace PartsColumn;
-    const auto text = [](int enter, int left) {
-        return GridEditorColumn{
-            .editor = CellEditor::text, .enter = enter, .right = enter, .left = left};
-    };
-    const auto number = [](int decimals, int enter, int left) {
-        return GridEditorColumn{.editor = CellEditor::number,
-                                .decimals = decimals,
-                                .enter = enter,
-                                .right = enter,
-                                .left = left};
-    };
+    const auto text = textColumn;
+    const auto number = numberColumn;
     GridEditorTable table;
     table.columns.resize(count);
     table.columns[category] = text(name, GridMove::previousRow);

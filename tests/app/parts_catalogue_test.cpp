@@ -4,6 +4,7 @@
 #include "master/parts_catalogue.h"
 #include "master/parts_cell_editors.h"
 #include "master/parts_grid_view.h"
+#include "shown_window.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_columns.h"
 #include "slip/item_grid_view.h"
@@ -38,15 +39,7 @@ protected:
     }
     ~PartsCatalogueTest() override { Clock::setFixedNow({}); }
 
-    std::unique_ptr<TMIRAVO> showWindow()
-    {
-        auto window = std::make_unique<TMIRAVO>();
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        prompter.log.clear();
-        return window;
-    }
+    std::unique_ptr<TMIRAVO> showWindow() { return showMainWindow(prompter); }
 
     // Opens the catalogue with the 部品 command.
     static PartsCatalogue &open(TMIRAVO &window)
