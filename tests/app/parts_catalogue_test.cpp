@@ -343,3 +343,41 @@ TEST_F(PartsCatalogueTest, TheModesComeFromAndGoBackToTheScreenSettings)
     EXPECT_TRUE(lines.contains("[INS_MODE]=0"));
     EXPECT_TRUE(lines.contains("[分類幅]=0"));
 }
+
+TEST_F(PartsCatalogueTest, GridColoursAndColumnWidths)
+{
+    auto window = showWindow();
+    PartsCatalogue &catalogue = open(*window);
+    for (const std::optional<QColor> &colour :
+         {std::optional<QColor>(QColor(0x10, 0x20, 0x30)), std::optional<QColor>(),
+          std::optional<QColor>(QColor(0xF0, 0xF0, 0xD0)),
+          std::optional<QColor>(QColor(0xFF, 0x80, 0x00))})
+        prompter.colours.enqueue(colour);
+    prompter.answers.enqueue(true);
+    catalogue.chooseColours(window->screenSettings.colours);
+    EXPECT_EQ(catalogue.BUMON_Bar->palette().color(QPalette::Window), QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(catalogue.BUHIN_Bar->palette().color(QPalette::Window), QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(catalogue.SG2->colours.stripe, QColor(0xF0, 0xF0, 0xD0));
+    EXPECT_EQ(catalogue.SG2->colours.colourBar, QColor(0xFF, 0x80, 0x00));
+    EXPECT_TRUE(catalogue.SG2->catalogueFocused);
+    window->NAME1->setFocus();
+    EXPECT_FALSE(catalogue.SG2->catalogueFocused); // the bar turns pale cyan
+
+    catalogue.SG2->setColWidth(PartsColumn::name, 300);
+    prompter.answers.enqueue(true);
+    catalogue.saveWidths();
+    EXPECT_TRUE(dir.readLines("SEL_WIDTH3.INI").contains("[品名幅]=300"));
+    prompter.answers.enqueue(true);
+    window->SpeedButton24->click();
+    EXPECT_EQ(catalogue.SG2->colWidth(PartsColumn::name), 225);
+    EXPECT_TRUE(window->NAME1->hasFocus());
+    prompter.answers.enqueue(true);
+    catalogue.loadWidths(false);
+    EXPECT_EQ(catalogue.SG2->colWidth(PartsColumn::name), 300);
+    EXPECT_EQ(
+        prompter.texts("question"),
+        (QStringList{"設定が完了しました。\r\n初期値に戻す場合は\r\n[いいえ]を選択して下さい。",
+                     "現在表示の部品セル幅設定を保存します。\r\nよろしいですか？",
+                     "部品セルサイズを既定値に戻します。\r\nよろしいですか？",
+                     "部品グリッドセル幅設定を読み込みます。\r\nよろしいですか？"}));
+}
