@@ -31,23 +31,41 @@ QClipboard &clipboard()
     return *QGuiApplication::clipboard();
 }
 
-QAction *addEntry(QMenu &menu, const char *name, const char *caption,
+QAction *addEntry(QMenu &menu, const char *name, const QString &caption,
                   const std::function<void()> &handler)
 {
-    QAction *action = handler ? menu.addAction(QString::fromUtf8(caption), &menu, handler)
-                              : menu.addAction(QString::fromUtf8(caption));
+    QAction *action = handler ? menu.addAction(caption, &menu, handler) : menu.addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
 
-// The key of an entry is shown beside it; the window's own key handling runs it.
-void showKey(QAction *action, const QKeySequence &key)
+// The key of an entry stands beside its caption; the window's own key handling runs it.
+QString withKey(const char *caption, const char *key)
 {
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetShortcut);
+    return QString::fromUtf8(caption) + QLatin1Char('\t') + QString::fromLatin1(key);
 }
 
-const QString noRateMessage = QStringLiteral("掛率が設定されていません。\r\n");
+// The number editor copies and pastes by its own rules: no grouping commas, cleaned text.
+void copyIn(QWidget *box)
+{
+    if (auto *number = qobject_cast<NumEdit *>(box))
+        number->copyToClipboard();
+    else if (auto *text = qobject_cast<QLineEdit *>(box))
+        text->copy();
+}
+
+void pasteIn(QWidget *box)
+{
+    if (auto *number = qobject_cast<NumEdit *>(box))
+        number->pasteFromClipboard();
+    else if (auto *text = qobject_cast<QLineEdit *>(box))
+        text->paste();
+}
+
+QString noRateMessage()
+{
+    return QStringLiteral("掛率が設定されていません。\r\n");
+}
 
 QString rateQuestion(const QString &rate, const QString &digits, const QString &what)
 {
@@ -103,7 +121,7 @@ void TMIRAVO::N7Click()
 void TMIRAVO::N9Click()
 {
     const int column = SG1->col();
-    QString text = clipboard().text();
+    QString text = RowCommands::pastedCellText(clipboard().text());
     // A quantity or price cell takes the text as its number editor takes a paste: full-width
     // digits and grouping commas give the plain number the editor shows.
     if (cellEditors->editorOf(column) == CellEditor::number)
@@ -178,7 +196,7 @@ void TMIRAVO::KAKERITU_ALL()
     const QString rate = KAKERITU->value();
     const QString digits = MARUME->value();
     if (rate.isEmpty()) {
-        prompter().information(noRateMessage);
+        prompter().information(noRateMessage());
         return;
     }
     if (!prompter().question(rateQuestion(rate, digits, QStringLiteral(" で一括変換します。"))))
@@ -203,7 +221,7 @@ void TMIRAVO::N24Click()
     const QString digits = MARUME->value();
     const int row = SG1->row();
     if (rate.isEmpty()) {
-        prompter().information(noRateMessage);
+        prompter().information(noRateMessage());
         return;
     }
     if (!EditP->isVisible() && !NumP->isVisible()) {
@@ -237,8 +255,7 @@ void TMIRAVO::buildItemGridMenus()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     QMenu &grid = *PopupMenu1;
     addEntry(grid, "N40", "ドラッグモード", [this] { SG1->setDragMode(true); });
-    showKey(addEntry(grid, "Undo1", "元に戻す(&U)", [this] { undoIn(m_menuTarget); }),
-            QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    addEntry(grid, "Undo1", withKey("元に戻す(&U)", "Alt+BkSp"), [this] { undoIn(m_menuTarget); });
     addEntry(grid, "N5", "行複写", [this] { N5Click(); });
     addEntry(grid, "N6", "行貼り付け", [this] { N6Click(); });
     addEntry(grid, "N2", "行挿入", [this] { SpeedButton14Click(); });
@@ -268,8 +285,8 @@ QMenu *TMIRAVO::buildEditorMenu()
     menu->setObjectName(QStringLiteral("PopupMenu5"));
     QMenu &editor = *menu;
     addEntry(editor, "N41", "ドラッグモード", [this] { setDragModeWithEditor(); });
-    showKey(addEntry(editor, "Undo3", "元に戻す(&U)", [this] { undoIn(m_menuTarget); }),
-            QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    addEntry(editor, "Undo3", withKey("元に戻す(&U)", "Alt+BkSp"),
+             [this] { undoIn(m_menuTarget); });
     addEntry(editor, "N16", "行複写", [this] {
         N5Click();
         placeEditorAgain();
@@ -284,22 +301,9 @@ QMenu *TMIRAVO::buildEditorMenu()
     addEntry(editor, "N7", "セルコピー", [this] { N7Click(); });
     addEntry(editor, "N9", "セル貼り付け", [this] { N9Click(); });
     addEntry(editor, "N12", "セル削除", [this] { N12Click(); });
-    showKey(addEntry(editor, "Copy3", "コピー(&C)",
-                     [this] {
-                         if (auto *number = qobject_cast<NumEdit *>(m_menuTarget.data()))
-                             number->copyToClipboard();
-                         else if (auto *text = qobject_cast<QLineEdit *>(m_menuTarget.data()))
-                             text->copy();
-                     }),
-            QKeySequence::Copy);
-    showKey(addEntry(editor, "Paste2", "貼り付け(&P)",
-                     [this] {
-                         if (auto *number = qobject_cast<NumEdit *>(m_menuTarget.data()))
-                             number->pasteFromClipboard();
-                         else if (auto *text = qobject_cast<QLineEdit *>(m_menuTarget.data()))
-                             text->paste();
-                     }),
-            QKeySequence::Paste);
+    addEntry(editor, "Copy3", withKey("コピー(&C)", "Ctrl+C"), [this] { copyIn(m_menuTarget); });
+    addEntry(editor, "Paste2", withKey("貼り付け(&P)", "Ctrl+V"),
+             [this] { pasteIn(m_menuTarget); });
     addWidthSetEntries(editor, {"N29", "N30", "N31", "N32", "N34"});
     addEntry(editor, "N59", "非課税マークの ON / OFF", [this] { N59Click(); });
     return menu;

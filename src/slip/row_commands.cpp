@@ -9,8 +9,8 @@ namespace RowCommands {
 
 namespace {
 
-const QString fullWidthSpace = QStringLiteral("　");
-const QString fullWidthPeriod = QStringLiteral("．");
+constexpr QChar fullWidthSpace = u'　';
+constexpr QChar fullWidthPeriod = u'．';
 
 // Blanks are the characters up to the space, as everywhere in the grid's texts; the
 // full-width space of an indent is not one of them.
@@ -71,7 +71,7 @@ QString withoutEarlierNumber(const QString &name)
     const qsizetype period = name.indexOf(fullWidthPeriod);
     if (period < 0 || Sjis::byteLength(name.left(period)) > 4)
         return name;
-    return name.mid(period + fullWidthPeriod.size());
+    return name.mid(period + 1);
 }
 
 // Calls change for each row from the last used one up to row 1 whose classification is blank.
@@ -148,6 +148,17 @@ void pasteRow(StringGrid &grid, int row, const QString &text)
     setNumber(grid, row);
 }
 
+QString pastedCellText(const QString &text)
+{
+    QString line = text;
+    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
 void toggleExemptMark(StringGrid &grid, int row)
 {
     if (!grid.cell(ItemColumn::exemptMark, row).isEmpty())
@@ -168,7 +179,7 @@ void unindent(StringGrid &grid)
     forUnclassifiedRows(grid, [&grid](int row) {
         const QString name = grid.cell(ItemColumn::name, row);
         if (name.startsWith(fullWidthSpace))
-            grid.setCell(ItemColumn::name, row, name.mid(fullWidthSpace.size()));
+            grid.setCell(ItemColumn::name, row, name.mid(1));
     });
 }
 

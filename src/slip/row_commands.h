@@ -35,6 +35,11 @@ QString rowText(const StringGrid &grid, int row);
 // beyond the grid's columns are ignored. The row keeps its own number.
 void pasteRow(StringGrid &grid, int row, const QString &text);
 
+// セル貼り付け: the text a cell takes from the clipboard. A slip file holds each row on one
+// line, so a cell holds one line too: the line breaks of a text copied from elsewhere become
+// blanks, and those at its end go.
+QString pastedCellText(const QString &text);
+
 // 非課税マークの ON / OFF: removes a set mark; sets it only on a row with an amount.
 void toggleExemptMark(StringGrid &grid, int row);
 

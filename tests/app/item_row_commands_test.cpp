@@ -86,7 +86,7 @@ QStringList entries(const QMenu *menu)
 {
     QStringList result;
     for (const QAction *action : menu->actions())
-        result << action->objectName() + QLatin1Char(' ') + action->text();
+        result << action->objectName() + QLatin1Char(' ') + action->text().section('\t', 0, 0);
     return result;
 }
 
@@ -107,6 +107,7 @@ TEST_F(ItemRowCommandsTest, TheMenusHoldTheirEntriesInOrder)
                            "N29 セル幅設定１保存", "N30 セル幅設定２保存(起動時用)",
                            "N31 セル幅設定１呼び出し", "N32 セル幅設定２呼び出し(起動時用)",
                            "N34 セル幅設定既定値呼び出し", "N59 非課税マークの ON / OFF"}));
+    EXPECT_EQ(entry(window->PopupMenu5, "Undo3")->text(), "元に戻す(&U)\tAlt+BkSp");
     // The text export is not built yet.
     EXPECT_FALSE(entry(window->PopupMenu1, "XT1")->isEnabled());
 }

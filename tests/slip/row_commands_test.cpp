@@ -159,6 +159,18 @@ TEST(RowCommands, PastingOtherTextFillsTheCellsWithItsParts)
               QStringList({"2", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
 }
 
+TEST(RowCommands, APastedCellKeepsItsTextOnOneLine)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"部品A\r\n", "部品A"},
+        {"東京都\r\n千代田区", "東京都 千代田区"},
+        {"a\nb\rc\n\n", "a b c"},
+        {" tab\tstays ", " tab\tstays "},
+    };
+    for (const auto &[pasted, cell] : cases)
+        EXPECT_EQ(RowCommands::pastedCellText(pasted), cell) << pasted.toStdString();
+}
+
 TEST(RowCommands, TheExemptMarkIsSetOnlyOnARowWithAnAmount)
 {
     struct Case
