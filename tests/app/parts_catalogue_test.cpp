@@ -1,5 +1,6 @@
 #include "app/miravo_window.h"
 #include "common/clock.h"
+#include "common/miravo_error.h"
 #include "master/category_bar.h"
 #include "master/parts_catalogue.h"
 #include "master/parts_cell_editors.h"
@@ -12,6 +13,7 @@
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
 #include "support/typing.h"
+#include "support/write_failure.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -380,4 +382,21 @@ TEST_F(PartsCatalogueTest, GridColoursAndColumnWidths)
                      "現在表示の部品セル幅設定を保存します。\r\nよろしいですか？",
                      "部品セルサイズを既定値に戻します。\r\nよろしいですか？",
                      "部品グリッドセル幅設定を読み込みます。\r\nよろしいですか？"}));
+}
+
+TEST_F(PartsCatalogueTest, AListThatCannotBeSavedStaysOnScreen)
+{
+    auto window = showWindow();
+    PartsCatalogue &catalogue = open(*window);
+    catalogue.SG2Cells->setCell(PartsColumn::name, 3, "座金");
+    {
+        const FileSizeLimit limit(4);
+        EXPECT_THROW(catalogue.chooseMinor(2), IoError);
+    }
+    EXPECT_EQ(catalogue.state().minor, 1);
+    EXPECT_EQ(catalogue.SG2Cells->cell(PartsColumn::name, 3), "座金");
+    EXPECT_EQ(dir.readLines("BUHIN1_1.LST").size(), 2);
+
+    catalogue.chooseMinor(2);
+    EXPECT_EQ(dir.readLines("BUHIN1_1.LST").at(2), "3,,座金,,,,,,,,,");
 }
