@@ -389,13 +389,13 @@ void PartsCatalogue::leaveList()
     m_changed = false;
 }
 
-void PartsCatalogue::switchList(int major, int minor)
+void PartsCatalogue::switchList(int major, int minor, bool readMinorNames)
 {
     if (!m_state.opened())
         return;
     // A list that cannot be saved stays on screen: switching would lose what was typed.
     leaveList();
-    if (major != m_state.major)
+    if (readMinorNames)
         BUMON_YOMIKOMI(PartsList::programFileAnyCase(PartsList::categoryNamesFile(major)));
     m_state.major = major;
     m_state.minor = minor;
@@ -405,12 +405,12 @@ void PartsCatalogue::switchList(int major, int minor)
 
 void PartsCatalogue::chooseMajor(int major)
 {
-    switchList(major, m_state.minor);
+    switchList(major, m_state.minor, true);
 }
 
 void PartsCatalogue::chooseMinor(int minor)
 {
-    switchList(m_state.major, minor);
+    switchList(m_state.major, minor, false);
 }
 
 void PartsCatalogue::SG2Row_FUKYU()

@@ -126,7 +126,7 @@ private:
     void firstOpening();
     void loadList(int major, int minor);
     void leaveList();
-    void switchList(int major, int minor);
+    void switchList(int major, int minor, bool readMinorNames);
     void pick(bool &closed);
     void closeToItemGrid();
     void showModes();
