@@ -255,6 +255,14 @@ TEST_F(PartsCatalogueTest, DraggingAPartOntoTheItemGrid)
     EXPECT_EQ(window->SG1Cells->cell(ItemColumn::name, 3), "ナット");
     EXPECT_EQ(window->SG1Cells->cell(ItemColumn::name, 4), "三行目");
     EXPECT_TRUE(window->SG1Cells->cell(ItemColumn::exemptMark, 3).isEmpty());
+
+    // In next-row mode the part goes into the new row below the row under the pointer; the
+    // row under the pointer keeps what it holds.
+    catalogue.INSBTN->click();
+    catalogue.DRAG_DROP(4);
+    EXPECT_EQ(window->SG1Cells->cell(ItemColumn::name, 4), "三行目");
+    EXPECT_EQ(window->SG1Cells->cell(ItemColumn::name, 5), "ナット");
+    EXPECT_EQ(window->SG1Cells->rows(), 33);
 }
 
 TEST_F(PartsCatalogueTest, CaptionsComeFromTheNameFiles)
