@@ -161,6 +161,16 @@ TEST_F(PartsCatalogueTest, EditorKeys)
     QTest::keyClick(catalogue.Edit2, Qt::Key_PageUp);
     EXPECT_EQ(catalogue.SG2->row(), 1);
 
+    // The wheel steps the rows while an editor is up, and leaves the browsed grid alone.
+    catalogue.editors->moveTo(PartsColumn::name, 5);
+    turnWheel(catalogue.SG2->viewport(), -120);
+    EXPECT_EQ(catalogue.SG2->row(), 6);
+    EXPECT_TRUE(catalogue.Edit2->hasFocus());
+    catalogue.editModeOff();
+    turnWheel(catalogue.SG2->viewport(), -120);
+    EXPECT_EQ(catalogue.SG2->row(), 6);
+    catalogue.editModeOn();
+
     // Delete in the number editor empties the price and the rate.
     catalogue.editors->moveTo(PartsColumn::unitPrice, 1);
     ASSERT_TRUE(catalogue.NumEdit2->hasFocus());
