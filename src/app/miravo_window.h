@@ -4,6 +4,7 @@
 #include "files/slip_folder.h"
 #include "main_menu.h"
 #include "master/customer_grid_host.h"
+#include "master/parts_catalogue.h"
 #include "preview/preview_commands.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
@@ -55,7 +56,8 @@ class TMIRAVO : public QMainWindow,
                 public SlipWindow,
                 public PreviewHost,
                 public ItemGridHost,
-                public CustomerGridHost
+                public CustomerGridHost,
+                public PartsCatalogueHost
 {
     Q_OBJECT
 public:
@@ -164,6 +166,8 @@ public:
     CellTextEdit *Edit3 = nullptr;
     // The right-click menu of 顧客名: 顧客追加, 顧客検索, 次検索.
     QMenu *PopupMenu4 = nullptr;
+    // The parts catalogue: SG2, its editors, BUMON_Bar and BUHIN_Bar and the mode buttons.
+    PartsCatalogue *partsCatalogue = nullptr;
 
     // --- Command strip ------------------------------------------------------------------
     QLabel *StaticText1 = nullptr;
@@ -281,6 +285,10 @@ public:
     bool returnToPartsCatalogue() override;
     bool otherGridHasFocus() const override;
 
+    // What the parts catalogue asks of the window.
+    void hideOverlaysForCatalogue() override;
+    void setSizeColumnShown(bool shown) override;
+
     // --- Row and cell commands of the item grid --------------------------------------------
     void SpeedButton14Click(); // 行挿入
     void SpeedButton13Click(); // 行削除
@@ -301,7 +309,8 @@ public:
     void KAKERITU_ALL();
     void N24Click();
 
-    // What the customer list asks of the window.
+    // What the customer list asks of the window; the parts catalogue also asks for the
+    // customer name's focus.
     CustomerRecord slipCustomer() const override;
     void takeCustomer(const CustomerRecord &customer) override;
     void focusCustomerName() override;

@@ -72,12 +72,13 @@ void TMIRAVO::buildCommands()
     commands->setHandler(C::Print, [this] { SpeedButton6Click(); });
     commands->setHandler(C::Blank, [this] { SpeedButton11Click(); });
     commands->setHandler(C::Focus, [this] { focusCommand(); });
+    commands->setHandler(C::PartsCatalogue, [this] { partsCatalogue->toggle(); });
     commands->setHandler(C::RowInsert, [this] { SpeedButton14Click(); });
     commands->setHandler(C::RowDelete, [this] { SpeedButton13Click(); });
     commands->setHandler(C::Rate, [this] { N24Click(); });
     commands->setHandler(C::CustomerList, [this] { SG_K->toggle(); });
-    // The parts catalogue and the settings dialog are not part of the program yet; their
-    // actions stay disabled, so their buttons and labels show it and their keys do nothing.
+    // The settings dialog is not part of the program yet; its actions stay disabled, so its
+    // button and label show it and its keys do nothing.
 
     const std::pair<QToolButton *, MenuCommand> menuButtons[] = {
         {SpeedButton4, C::Exit},

@@ -9,6 +9,8 @@
 #include "master/choice_lists.h"
 #include "master/customer_cell_editors.h"
 #include "master/customer_grid.h"
+#include "master/parts_catalogue.h"
+#include "master/parts_cell_editors.h"
 #include "print/layout_registry.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
@@ -396,13 +398,23 @@ bool TMIRAVO::sizeColumnShown() const
 
 bool TMIRAVO::returnToPartsCatalogue()
 {
-    // There is no parts catalogue yet; the item grid keeps the focus.
-    return false;
+    return partsCatalogue->returnAfterItemRow();
 }
 
 bool TMIRAVO::otherGridHasFocus() const
 {
-    return SG_K->editors()->hasFocus();
+    return SG_K->editors()->hasFocus() || partsCatalogue->editors->hasFocus();
+}
+
+void TMIRAVO::hideOverlaysForCatalogue()
+{
+    hideTotalsGrid();
+    hideFilePanel();
+}
+
+void TMIRAVO::setSizeColumnShown(bool shown)
+{
+    Sunpou->setChecked(shown);
 }
 
 void TMIRAVO::buildCommandStrip()
@@ -410,7 +422,7 @@ void TMIRAVO::buildCommandStrip()
     QWidget *client = centralWidget();
     SpeedButton24 = makeButton(client, QStringLiteral("SpeedButton24"), QString());
     SpeedButton24->setGeometry(2, 653, 14, 18);
-    SpeedButton24->setEnabled(false);
+    SpeedButton24->setToolTip(QStringLiteral("部品グリッドセルサイズを既定値に戻します。"));
     StaticText1 = placeLabel(client, MainMenu::ctrlLabelCaption(), 20, 655);
     StaticText1->setToolTip(MainMenu::ctrlLabelHint());
 
@@ -469,6 +481,10 @@ void TMIRAVO::setPanelText(int panel, const QString &text)
 
 void TMIRAVO::buildOverlays()
 {
+    partsCatalogue = new PartsCatalogue(centralWidget(), SG1, cellEditors, *this);
+    connect(Sunpou, &QCheckBox::toggled, partsCatalogue, &PartsCatalogue::applySizeColumn);
+    connect(SpeedButton24, &QToolButton::clicked, partsCatalogue,
+            &PartsCatalogue::SpeedButton24Click);
     Panel1 = new FileBrowserPanel(centralWidget());
     connect(Panel1, &FileBrowserPanel::folderChanged, this,
             [this](const QString &folder, int lastIndex) {

@@ -6,7 +6,9 @@
 
 #include "common/program_dir.h"
 #include "files/file_browser_panel.h"
+#include "master/category_bar.h"
 #include "master/choice_list_box.h"
+#include "master/parts_catalogue.h"
 #include "print/layout_registry.h"
 #include "settings/column_widths.h"
 #include "slip/item_cell_editors.h"
@@ -38,6 +40,10 @@ ScreenSettings TMIRAVO::collectScreenSettings() const
     settings.top = y();
     settings.left = x();
     settings.netPath = Panel1->NETPATH->text();
+    settings.partsAutoOpen = partsCatalogue->state().autoClose;
+    settings.partsInsertMode = partsCatalogue->state().insertMode;
+    settings.categoryBarLayout =
+        ScreenSettings::categoryBarLayoutForWidth(partsCatalogue->BUHIN_Bar->width());
     return settings;
 }
 
@@ -57,6 +63,7 @@ void TMIRAVO::applyScreenSettings()
     Panel1->setFolder(chooseDataFolder(screenSettings.dataPath, QDir::cleanPath(programDir())));
     Panel1->NETPATH->setText(screenSettings.netPath);
     applyColours();
+    partsCatalogue->setModes(screenSettings.partsInsertMode, screenSettings.partsAutoOpen);
     for (int label = 1; label <= MainMenu::labelCount; ++label)
         commandLabels.at(label - 1)->setToolTip(screenSettings.keys.hint(label));
     commands->applyKeys(screenSettings.keys);
@@ -89,6 +96,7 @@ void TMIRAVO::applyColours()
         SG1->setColumnTextColour(column, toQColor(colours.columnTextColour(column)));
     }
     SG1->viewport()->update();
+    partsCatalogue->setColours(colours);
 }
 
 void TMIRAVO::SpeedButton2Click()

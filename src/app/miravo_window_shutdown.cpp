@@ -9,6 +9,7 @@
 #include "master/choice_lists.h"
 #include "master/customer_grid.h"
 #include "master/customer_list.h"
+#include "master/parts_catalogue.h"
 #include "slip/string_grid.h"
 
 #include <QCloseEvent>
@@ -75,6 +76,8 @@ bool TMIRAVO::FormClose()
     for (const auto &list : lists)
         writes.append(
             [list] { COMBO_KAKIDASI(list.first->items(), ChoiceLists::fileName(list.second)); });
+    // The parts list on screen is saved like the lists above, when it changed.
+    writes.append([this] { partsCatalogue->saveIfChanged(); });
     writes.append([this] { SET2_KAKIDASI(collectScreenSettings()); });
     writes.append([this] { KOKYAKU_KAKIDASI(*SG_K->grid()); });
     writes.append([this] { SEIKYUU_KAKIDASI(collectRememberedChoices()); });

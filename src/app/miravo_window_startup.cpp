@@ -200,7 +200,11 @@ void TMIRAVO::setItemGridTitlesAndWidths()
 
 void TMIRAVO::prepareStatementAndPartsGrids()
 {
-    // The statement grid and the parts catalogue are separate features, not yet built.
+    // The statement grid is a separate feature, not yet built.
+    partsCatalogue->setTitles(SG1Cells->rowCells(0));
+    partsCatalogue->setColumnWidths(ColumnWidths::partsGridDefaults(Sunpou->isChecked()));
+    partsCatalogue->applySizeColumn(Sunpou->isChecked());
+    partsCatalogue->BUNRUI_LAY(screenSettings.categoryBarLayout);
 }
 
 void TMIRAVO::loadStartupColumnWidths()
@@ -209,6 +213,7 @@ void TMIRAVO::loadStartupColumnWidths()
     bool sunpou = Sunpou->isChecked();
     ColumnWidths::loadItemGridSet(2, widths, sunpou, ColumnWidths::LoadMode::StartUp);
     applyItemGridWidths(widths, sunpou);
+    partsCatalogue->loadWidths(true);
 }
 
 void TMIRAVO::refreshFileLists()

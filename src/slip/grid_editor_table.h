@@ -39,6 +39,22 @@ struct GridEditorColumn
     int left = GridMove::stay;
 };
 
+// The usual columns: Enter and Right at the end of the text lead to the same column.
+inline GridEditorColumn textColumn(int enter, int left)
+{
+    return GridEditorColumn{
+        .editor = CellEditor::text, .enter = enter, .right = enter, .left = left};
+}
+
+inline GridEditorColumn numberColumn(int decimals, int enter, int left)
+{
+    return GridEditorColumn{.editor = CellEditor::number,
+                            .decimals = decimals,
+                            .enter = enter,
+                            .right = enter,
+                            .left = left};
+}
+
 // When the mouse wheel steps the grid's rows.
 enum class GridWheelRule {
     // Whenever it turns over the grid or its editors (the item grid).

@@ -12,16 +12,9 @@
 GridEditorTable ItemCellEditors::itemTable()
 {
     using namespace ItemColumn;
-    const auto text = [](int enter, int left) {
-        return GridEditorColumn{
-            .editor = CellEditor::text, .enter = enter, .right = enter, .left = left};
-    };
+    const auto text = textColumn;
     const auto number = [](int column, int enter, int left) {
-        return GridEditorColumn{.editor = CellEditor::number,
-                                .decimals = shownDecimals(column),
-                                .enter = enter,
-                                .right = enter,
-                                .left = left};
+        return numberColumn(shownDecimals(column), enter, left);
     };
     GridEditorTable table;
     table.columns.resize(count);
