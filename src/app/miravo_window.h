@@ -7,6 +7,7 @@
 #include "print/print_framework.h"
 #include "print/print_preview.h"
 #include "settings/screen_settings.h"
+#include "settings/settings_dialog_host.h"
 #include "slip/calculation.h"
 #include "slip/item_grid_host.h"
 #include "slip/slip.h"
@@ -47,7 +48,11 @@ class StringGrid;
 
 // The main window: the slip being typed is shown in these controls, bound to the slip
 // document both ways. Other parts of the program read and change them by their names.
-class TMIRAVO : public QMainWindow, public SlipWindow, public PreviewHost, public ItemGridHost
+class TMIRAVO : public QMainWindow,
+                public SlipWindow,
+                public PreviewHost,
+                public ItemGridHost,
+                public SettingsDialogHost
 {
     Q_OBJECT
 public:
@@ -231,6 +236,14 @@ public:
     void SpeedButton30Click();
     // 先頭, 前, 次, 最後.
     void pageThroughSlips(SlipFolder::Page page);
+    // 設定: the print settings dialog, and what the window takes from the settings after it.
+    void SpeedButton1Click();
+
+    // What the print settings dialog asks of the window.
+    QPoint hostPosition() const override;
+    void setHostShown(bool shown) override;
+    void setZeroPrint(bool on) override;
+    void applyCaptions(const PrintSettings::MainWindowCaptions &captions) override;
 
     // What the slip commands ask of the window.
     void toggleFilePanel() override;
@@ -332,6 +345,9 @@ private:
     SlipPrintJob printJob();
     void printSlipNow();
     void exportPreviewPages(TPREV &window, PageExportFormat format);
+    // The settings command's steps around the dialog.
+    void writeOrientationFlag();
+    void resetPartsCatalogueSelection();
     void buildSlipNumberMenu();
 
     SlipBinding *m_binding = nullptr;

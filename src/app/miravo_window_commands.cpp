@@ -71,9 +71,10 @@ void TMIRAVO::buildCommands()
     commands->setHandler(C::Print, [this] { SpeedButton6Click(); });
     commands->setHandler(C::Blank, [this] { SpeedButton11Click(); });
     commands->setHandler(C::Focus, [this] { focusCommand(); });
-    // The parts catalogue, the customer list, row insert and delete, the settings dialog and
-    // the rate conversion are not part of the program yet; their actions stay disabled, so
-    // their buttons and labels show it and their keys do nothing.
+    commands->setHandler(C::Settings, [this] { SpeedButton1Click(); });
+    // The parts catalogue, the customer list, row insert and delete and the rate conversion
+    // are not part of the program yet; their actions stay disabled, so their buttons and
+    // labels show it and their keys do nothing.
 
     const std::pair<QToolButton *, MenuCommand> menuButtons[] = {
         {SpeedButton4, C::Exit},

@@ -27,8 +27,8 @@ struct KeyInfo
     Range limits;               // Integer, Tenths: what every read is clamped to
     QString onWord;             // WordFlag: the two words written
     QString offWord;
-    QString control;            // the settings dialog's control; empty for none
-    bool loaded = true;         // false: written from another key's control, never loaded
+    QString control;    // the settings dialog's control; empty for none
+    bool loaded = true; // false: written from another key's control, never loaded
     bool invertedControl = false;
     bool loadOnlyTurnsOn = false;
 };

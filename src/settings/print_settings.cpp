@@ -65,7 +65,7 @@ void loadKey(Values &values, const PrintIni::KeyInfo &info)
             values.setOn(info.key, false);
         break;
     case Form::WordFlag:
-        values.setOn(info.key, value == info.onWord   ? true
+        values.setOn(info.key, value == info.onWord    ? true
                                : value == info.offWord ? false
                                                        : info.absent == info.onWord);
         break;
@@ -319,8 +319,8 @@ MainWindowCaptions captionsAfterLoading(const Values &values)
                                            ? QStringLiteral("利益率")
                                            : QStringLiteral("原価率"));
     for (const SlipKindTitle &kind : slipKindTitles) {
-        const bool keepsCaption = &kind.key == &PrintIni::purchaseOrderTitle &&
-                                  values.text(kind.key.name()).isEmpty();
+        const bool keepsCaption =
+            &kind.key == &PrintIni::purchaseOrderTitle && values.text(kind.key.name()).isEmpty();
         if (!keepsCaption)
             captions.slipKindCaptions.insert(QString::fromUtf8(kind.box),
                                              titleOr(values, kind.key, kind.standard));

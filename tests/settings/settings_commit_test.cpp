@@ -122,8 +122,8 @@ TEST_F(SettingsCommitTest, CarryOverFilesWinUntilACommitRetiresThem)
     dir.writeLines("MADO.INI", {});
     for (const char *kept : {"36GYO_YOHAKU.INI", "HATTYU.INI"})
         dir.writeLines(kept, {"[発注書]=納期厳守"});
-    for (const char *retired : {"24GYO_YOHAKU.INI", "MEISAI_YOHAKU.INI", "SEIKYUU.INI",
-                                "ZERO.PRN", "RSMALL.PRN", "MOYOU.PRN", "RHIKAE.PRN"})
+    for (const char *retired : {"24GYO_YOHAKU.INI", "MEISAI_YOHAKU.INI", "SEIKYUU.INI", "ZERO.PRN",
+                                "RSMALL.PRN", "MOYOU.PRN", "RHIKAE.PRN"})
         dir.writeLines(retired, {});
 
     FakeDialog dialog;
@@ -220,8 +220,9 @@ TEST_F(SettingsCommitTest, CommittedTitlesReachTheMainWindowWhereGiven)
 
     // Loading gives every column its word, and leaves 発注書 alone without a title.
     const MainWindowCaptions afterLoading = captionsAfterLoading(loaded());
-    EXPECT_EQ(afterLoading.itemGridTitles,
-              (QMap<int, QString>{{5, "個数"}, {6, "単位"}, {7, "単価"}, {9, "金額"}, {11, "原価率"}}));
+    EXPECT_EQ(
+        afterLoading.itemGridTitles,
+        (QMap<int, QString>{{5, "個数"}, {6, "単位"}, {7, "単価"}, {9, "金額"}, {11, "原価率"}}));
     EXPECT_FALSE(afterLoading.slipKindCaptions.contains("HATYUU"));
 }
 
