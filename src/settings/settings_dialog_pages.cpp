@@ -142,7 +142,7 @@ QWidget *TSetHanyou::buildCompanyPage()
         const auto name = [](const char *text) { return QString::fromUtf8(text); };
         grid->addWidget(label(name(line.caption), page), row, 0, Qt::AlignRight);
         grid->addWidget(textField(name(line.text), 100, page, kTextWidth, name(line.hint)), row, 1);
-        grid->addWidget(label(QStringLiteral("印字位置→"), page), row, 2);
+        grid->addWidget(label(QStringLiteral("印字位置→"), page), row, 2, Qt::AlignRight);
         addOffset(grid, row, 2, QString(), name(line.right), QStringLiteral("mm右へ"), page);
         addOffset(grid, row, 4, QString(), name(line.down), QStringLiteral("mm下へ"), page);
         QLabel *sizeLabel = label(QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), page);
