@@ -3,6 +3,7 @@
 #include "settings_dialog.h"
 
 #include "category_name_editor.h"
+#include "colour_buttons.h"
 #include "common/clock.h"
 #include "common/japanese.h"
 #include "common/prompter.h"
@@ -40,34 +41,6 @@ const char *const focusFields[] = {
 // The face fields of the company block; their sizes stay with the spin controls.
 const QStringList faceFields = {QStringLiteral("TXT1_FONT"), QStringLiteral("K_NAME_FONT"),
                                 QStringLiteral("SITEN_FONT"), QStringLiteral("UBIN_FONT")};
-
-// The colour buttons, the swatch each sets and the question it asks first.
-struct ColourButton
-{
-    const char *button;
-    const char *swatch;
-    const char *question;
-};
-
-const ColourButton colourButtons[] = {
-    {"SpeedButton5", "DATA_IRO", "印刷時の品名・金額などの色を設定します。\r\n\r\n"},
-    {"SpeedButton6", "SEQ_IRO", "印刷時の請求書の色を設定します。\r\n\r\n"},
-    {"SpeedButton7", "NOHIN_IRO", "印刷時の納品書の色を設定します。\r\n\r\n"},
-    {"SpeedButton8", "JURYO_IRO", "印刷時の受領書色を設定します。\r\n\r\n"},
-    {"SpeedButton9", "HIKAE_IRO", "印刷時の伝票(控)の色を設定します。\r\n\r\n"},
-    {"SpeedButton14", "CYUMON_IRO", "印刷時の発注書色を設定します。\r\n\r\n"},
-    {"SpeedButton15", "IRAI_IRO", "印刷時の見積依頼書色を設定します。\r\n\r\n"},
-    {"SpeedButton17", "RYOSYUU_IRO", "印刷時の領収証色を設定します。\r\n\r\n"},
-    {"SpeedButton1", "RYOSYUU_H_IRO", "印刷時の領収証(控)色を設定します。\r\n\r\n"},
-    {"SpeedButton12", "MEISAI_IRO", "印刷時の請求明細書色を設定します。\r\n\r\n"},
-    {"SpeedButton19", "MEISAI_H_IRO", "印刷時の請求明細書(控)色を設定します。\r\n\r\n"},
-};
-
-// The swatches that ask when pressed, themselves or through their label.
-const ColourButton colourSwatches[] = {
-    {"RYO_COLOR_LABEL", "RYO_COLOR", "領収証の色を設定します。\r\n\r\n"},
-    {"JISYA_COLOR_LABEL", "JISYA_COLOR", "封筒自社名の色を設定します。\r\n\r\n"},
-};
 
 QString name(const char *text)
 {

@@ -2,6 +2,7 @@
 #include "settings_dialog.h"
 
 #include "category_name_editor.h"
+#include "colour_buttons.h"
 #include "common/byte_limit_validator.h"
 #include "print_ini.h"
 #include "settings_controls.h"
@@ -338,27 +339,8 @@ QWidget *TSetHanyou::buildFontsAndColoursPage()
 
     auto *colours = new QGroupBox(QStringLiteral("印刷色設定"), page);
     auto *colourGrid = new QGridLayout(colours);
-    struct ColourRow
-    {
-        const char *button;
-        const char *caption;
-        const char *swatch;
-    };
-    const ColourRow colourRows[] = {
-        {"SpeedButton5", "データ文字色", "DATA_IRO"},
-        {"SpeedButton6", "請求書色", "SEQ_IRO"},
-        {"SpeedButton7", "納品書色", "NOHIN_IRO"},
-        {"SpeedButton8", "受領書色", "JURYO_IRO"},
-        {"SpeedButton9", "伝票控色", "HIKAE_IRO"},
-        {"SpeedButton14", "発注書色", "CYUMON_IRO"},
-        {"SpeedButton15", "見積依頼書色", "IRAI_IRO"},
-        {"SpeedButton17", "領収証色", "RYOSYUU_IRO"},
-        {"SpeedButton1", "領収証控え色", "RYOSYUU_H_IRO"},
-        {"SpeedButton12", "明細請求書色", "MEISAI_IRO"},
-        {"SpeedButton19", "明細請求控え", "MEISAI_H_IRO"},
-    };
     int index = 0;
-    for (const ColourRow &colour : colourRows) {
+    for (const ColourButton &colour : colourButtons) {
         const int r = index % 6;
         const int c = (index / 6) * 3;
         colourGrid->addWidget(
