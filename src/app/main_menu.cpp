@@ -34,7 +34,8 @@ const std::array<MainMenuItem, itemCount> &items()
         item("N19", "顧客", 0, C::CustomerList),
         item("N20", "行挿入", 0, C::RowInsert),
         item("N21", "行削除", 0, C::RowDelete),
-        item("N22", "設定", 0, C::None),
+        // Ctrl+- opens the settings dialog like its label "- 設定" says.
+        item("N22", "設定", 0, C::Settings),
         item("key1", "key", 0, C::PartsCatalogue),
         item("N24", "掛率", 0, C::Rate),
         item("F11", "F1終了", 1, C::Exit),

@@ -11,7 +11,7 @@
 // The commands that the hidden main menu, the command strip under the item grid, the toolbar
 // and the function keys run. Each has one action in the window (CommandActions).
 enum class MenuCommand {
-    None, // the hidden 設定 item: its Ctrl+- shortcut is reserved and runs nothing
+    None, // no command: a key that no item carries
     PartsCatalogue,
     Focus,
     Exit,

@@ -9,6 +9,7 @@
 #include "print/print_framework.h"
 #include "print/print_preview.h"
 #include "settings/screen_settings.h"
+#include "settings/settings_dialog_host.h"
 #include "slip/calculation.h"
 #include "slip/item_grid_host.h"
 #include "slip/slip.h"
@@ -57,7 +58,8 @@ class TMIRAVO : public QMainWindow,
                 public PreviewHost,
                 public ItemGridHost,
                 public CustomerGridHost,
-                public PartsCatalogueHost
+                public PartsCatalogueHost,
+                public SettingsDialogHost
 {
     Q_OBJECT
 public:
@@ -252,6 +254,14 @@ public:
     void SpeedButton30Click();
     // 先頭, 前, 次, 最後.
     void pageThroughSlips(SlipFolder::Page page);
+    // 設定: the print settings dialog, and what the window takes from the settings after it.
+    void SpeedButton1Click();
+
+    // What the print settings dialog asks of the window.
+    QPoint hostPosition() const override;
+    void setHostShown(bool shown) override;
+    void setZeroPrint(bool on) override;
+    void applyCaptions(const PrintSettings::MainWindowCaptions &captions) override;
 
     // What the slip commands ask of the window.
     void toggleFilePanel() override;
@@ -392,6 +402,9 @@ private:
     SlipPrintJob printJob();
     void printSlipNow();
     void exportPreviewPages(TPREV &window, PageExportFormat format);
+    // The settings command's steps around the dialog.
+    void writeOrientationFlag();
+    void resetPartsCatalogueSelection();
     void buildSlipNumberMenu();
 
     SlipBinding *m_binding = nullptr;

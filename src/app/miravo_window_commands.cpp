@@ -77,8 +77,7 @@ void TMIRAVO::buildCommands()
     commands->setHandler(C::RowDelete, [this] { SpeedButton13Click(); });
     commands->setHandler(C::Rate, [this] { N24Click(); });
     commands->setHandler(C::CustomerList, [this] { SG_K->toggle(); });
-    // The settings dialog is not part of the program yet; its actions stay disabled, so its
-    // button and label show it and its keys do nothing.
+    commands->setHandler(C::Settings, [this] { SpeedButton1Click(); });
 
     const std::pair<QToolButton *, MenuCommand> menuButtons[] = {
         {SpeedButton4, C::Exit},

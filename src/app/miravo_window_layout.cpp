@@ -3,7 +3,7 @@
 
 #include "click_label.h"
 #include "command_actions.h"
-#include "common/sjis.h"
+#include "common/byte_limit_validator.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
@@ -28,28 +28,10 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QValidator>
 
 namespace {
 
 constexpr int kFieldHeight = 20;
-
-// Refuses any text longer than a number of CP932 bytes, as a byte-limited text box does.
-class ByteLimitValidator : public QValidator
-{
-public:
-    ByteLimitValidator(int limit, QObject *parent)
-        : QValidator(parent)
-        , m_limit(limit)
-    {}
-    State validate(QString &input, int &) const override
-    {
-        return Sjis::byteLength(input) <= m_limit ? Acceptable : Invalid;
-    }
-
-private:
-    int m_limit;
-};
 
 QLabel *placeLabel(QWidget *parent, const QString &text, int left, int top, int width = -1)
 {

@@ -432,15 +432,17 @@ void PartsCatalogue::saveIfChanged()
 
 void PartsCatalogue::resetSelection()
 {
+    // The category names may have changed under the bars, so the catalogue closes (saving the
+    // list on screen when it changed) and starts again from its first lists at the next opening.
+    if (isShown()) {
+        m_state.open = false;
+        hideCatalogue();
+    }
     saveIfChanged();
     m_state.major = 0;
     m_state.minor = 0;
     BUMON_Bar->setCaptions(builtInMajorCaptions());
     BUHIN_Bar->clearCaptions();
-    if (isShown()) {
-        firstOpening();
-        SG2Row_FUKYU();
-    }
 }
 
 // --- Edit mode ---------------------------------------------------------------------------

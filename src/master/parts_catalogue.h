@@ -107,8 +107,8 @@ public:
 
     // Saves the parts list on screen when it changed since it was loaded. Throws IoError.
     void saveIfChanged();
-    // After the category names were rewritten: saves the list on screen, forgets the choice,
-    // and loads afresh (at once when the catalogue is shown, otherwise at the next opening).
+    // After a settings commit: hides the catalogue, saves the list on screen, forgets the
+    // choice; the next opening starts from the first category and its first parts list.
     void resetSelection();
 
     QList<int> columnWidths() const;

@@ -27,7 +27,9 @@ QList<KeyInfo> buildCatalogue()
     QList<KeyInfo> keys;
     for (const KeySpec &spec : Spec::entries)
         keys.append({fromView(spec.key), spec.form, fromView(spec.absent), spec.written,
-                     spec.printDefault, spec.range, spec.limits});
+                     spec.printDefault, spec.range, spec.limits, fromView(spec.onWord),
+                     fromView(spec.offWord), fromView(spec.control), spec.loaded,
+                     spec.invertedControl, spec.loadOnlyTurnsOn});
     return keys;
 }
 

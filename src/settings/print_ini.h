@@ -25,6 +25,12 @@ struct KeyInfo
     int printDefault = 0;       // Integer, Colour: what printing takes for a missing or bad value
     std::optional<Range> range; // Integer: the value; Tenths: whole tenths
     Range limits;               // Integer, Tenths: what every read is clamped to
+    QString onWord;             // WordFlag: the two words written
+    QString offWord;
+    QString control;    // the settings dialog's control; empty for none
+    bool loaded = true; // false: written from another key's control, never loaded
+    bool invertedControl = false;
+    bool loadOnlyTurnsOn = false;
 };
 
 // Every key the program knows, in the order of the catalogue (print_ini_catalogue.h).

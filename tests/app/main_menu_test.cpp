@@ -42,7 +42,7 @@ TEST(MainMenu, CtrlShortcuts)
         {QKeySequence(Qt::CTRL | Qt::Key_0), MenuCommand::Focus},
         {QKeySequence(Qt::CTRL | Qt::Key_yen), MenuCommand::Rate},
         {QKeySequence(Qt::CTRL | Qt::Key_Backslash), MenuCommand::Rate},
-        {QKeySequence(Qt::CTRL | Qt::Key_Minus), MenuCommand::None},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), MenuCommand::Settings},
         {QKeySequence(Qt::Key_F3), MenuCommand::None},
     };
     for (const Case &c : cases) {

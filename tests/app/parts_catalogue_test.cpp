@@ -299,6 +299,25 @@ TEST_F(PartsCatalogueTest, CaptionsComeFromTheNameFiles)
     EXPECT_EQ(catalogue.BUMON_Bar->button(1)->text(), "大1");
 }
 
+TEST_F(PartsCatalogueTest, ASettingsCommitClosesTheCatalogueAndStartsItAgainFromTheFirstList)
+{
+    auto window = showWindow();
+    PartsCatalogue &catalogue = open(*window);
+    catalogue.BUHIN_Bar->button(2)->click();
+    ASSERT_EQ(catalogue.state().minor, 2);
+    catalogue.editModeOn();
+    catalogue.editors->moveTo(PartsColumn::name, 2);
+    typeText(catalogue.Edit2, "ケミカル");
+
+    catalogue.resetSelection();
+    EXPECT_FALSE(catalogue.isShown());
+    EXPECT_EQ(dir.readLines("BUHIN1_2.LST").at(1), "2,,ケミカル,,,,,,,,,");
+    open(*window);
+    EXPECT_EQ(catalogue.state().major, 1);
+    EXPECT_EQ(catalogue.state().minor, 1);
+    EXPECT_EQ(catalogue.SG2Cells->cell(PartsColumn::name, 1), "六角ボルト");
+}
+
 TEST_F(PartsCatalogueTest, AnEditedListSurvivesClosingAndARestart)
 {
     {

@@ -75,14 +75,16 @@ std::optional<QString> ScriptedPrompter::input(const QString &caption, const QSt
     return nextAnswer(inputs, log.last(), std::optional<QString>());
 }
 
-std::optional<QColor> ScriptedPrompter::chooseColour(const QColor &)
+std::optional<QColor> ScriptedPrompter::chooseColour(const QColor &initial)
 {
+    colourPresets.append(initial);
     log.append(QStringLiteral("color"));
     return nextAnswer(colours, log.last(), std::optional<QColor>());
 }
 
-std::optional<QFont> ScriptedPrompter::chooseFont(const QFont &)
+std::optional<QFont> ScriptedPrompter::chooseFont(const QFont &initial)
 {
+    fontPresets.append(initial);
     log.append(QStringLiteral("font"));
     return nextAnswer(fonts, log.last(), std::optional<QFont>());
 }

@@ -22,6 +22,9 @@ public:
     QQueue<std::optional<QString>> files;
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QFont>> fonts;
+    // What the colour and font choosers were opened with, in order.
+    QList<QColor> colourPresets;
+    QList<QFont> fontPresets;
 
     // The logged texts of one kind ("info", "question", "warning"), in order.
     QStringList texts(const QString &kind) const;
