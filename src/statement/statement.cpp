@@ -50,9 +50,9 @@ bool isTaxRow(const StringGrid &grid, int row)
 
 const QString Statement::taxRowMark = QStringLiteral("【消　費　税】");
 
-StatementFileError::StatementFileError(const QString &fileName, int line, const QString &reason)
-    : MiravoError(QStringLiteral("%1\n%2行目: %3").arg(fileName).arg(line).arg(reason))
-    , m_fileName(fileName)
+StatementFileError::StatementFileError(const QString &path, int line, const QString &reason)
+    : MiravoError(QStringLiteral("%1\n%2行目: %3").arg(path).arg(line).arg(reason))
+    , m_path(path)
     , m_line(line)
     , m_reason(reason)
 {}
@@ -106,7 +106,6 @@ bool Statement::MEISAI_YOMIKOMI(const QString &path, SlipHeader &header)
         return false;
     }
     const SlipFile::Contents file = SlipFile::readContents(path);
-    const QString fileName = QFileInfo(path).fileName();
 
     header.NAME1 = file.line(SlipFile::nameLine);
     header.ADD1 = file.line(2);
@@ -114,7 +113,7 @@ bool Statement::MEISAI_YOMIKOMI(const QString &path, SlipHeader &header)
     header.YUBIN = file.line(4);
     const std::optional<QDateTime> date = SlipFile::parseDate(file.line(SlipFile::dateLine));
     if (!date)
-        throw StatementFileError(fileName, SlipFile::dateLine, dateNotReadText);
+        throw StatementFileError(path, SlipFile::dateLine, dateNotReadText);
     header.DTP1 = *date;
     header.NAME2 = file.line(6);
     header.TITLE = file.line(SlipFile::titleLine);
@@ -140,7 +139,7 @@ bool Statement::MEISAI_YOMIKOMI(const QString &path, SlipHeader &header)
             if (m_grid.cell(exemptMark, m_row) != u"1")
                 taxable += amountValue;
         } catch (const MiravoError &error) {
-            throw StatementFileError(fileName, SlipFile::headerLines + int(i) + 1, error.message());
+            throw StatementFileError(path, SlipFile::headerLines + int(i) + 1, error.message());
         }
         ++m_row;
     }

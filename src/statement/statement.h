@@ -13,18 +13,18 @@
 struct SlipHeader;
 
 // A slip file that cannot be compiled: its date line is no date, or an amount is no number.
-// Names the file and the line to blame.
+// Names the file (as it was given) and the line to blame.
 class StatementFileError : public MiravoError
 {
 public:
-    StatementFileError(const QString &fileName, int line, const QString &reason);
+    StatementFileError(const QString &path, int line, const QString &reason);
 
-    const QString &fileName() const { return m_fileName; }
+    const QString &path() const { return m_path; }
     int line() const { return m_line; }
     const QString &reason() const { return m_reason; }
 
 private:
-    QString m_fileName;
+    QString m_path;
     int m_line;
     QString m_reason;
 };

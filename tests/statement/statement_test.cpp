@@ -258,7 +258,7 @@ TEST_F(StatementTest, BadFileEndsTheCompilationNamingFileAndLine)
             statement.compile({good, c.path}, header);
             ADD_FAILURE() << "no error";
         } catch (const StatementFileError &error) {
-            EXPECT_EQ(error.fileName(), QFileInfo(c.path).fileName());
+            EXPECT_EQ(error.path(), c.path);
             EXPECT_EQ(error.line(), c.line);
             EXPECT_EQ(error.reason(), c.reason);
         }
