@@ -173,6 +173,8 @@ void TMIRAVO::buildMenus()
     connect(SG1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu PopupMenu1(this);
         addWidthSetEntries(PopupMenu1);
+        PopupMenu1.addAction(QStringLiteral("Text出力"), this, &TMIRAVO::TXTOUT);
+        PopupMenu1.addAction(QStringLiteral("分類集計"), this, &TMIRAVO::showClassificationTotals);
         PopupMenu1.exec(SG1->viewport()->mapToGlobal(at));
     });
     Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -182,6 +184,7 @@ void TMIRAVO::buildMenus()
         PopupMenu5.addAction(QStringLiteral("貼り付け(&P)"), Edit1, &QLineEdit::paste);
         PopupMenu5.addSeparator();
         addWidthSetEntries(PopupMenu5);
+        PopupMenu5.addAction(QStringLiteral("分類集計"), this, &TMIRAVO::showClassificationTotals);
         PopupMenu5.exec(Edit1->mapToGlobal(at));
     });
     NumEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -193,6 +196,7 @@ void TMIRAVO::buildMenus()
                              [this] { NumEdit1->pasteFromClipboard(); });
         PopupMenu5.addSeparator();
         addWidthSetEntries(PopupMenu5);
+        PopupMenu5.addAction(QStringLiteral("分類集計"), this, &TMIRAVO::showClassificationTotals);
         PopupMenu5.exec(NumEdit1->mapToGlobal(at));
     });
 

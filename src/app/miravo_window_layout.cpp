@@ -468,4 +468,5 @@ void TMIRAVO::buildOverlays()
                 if (button == Qt::LeftButton)
                     commands->command(MenuCommand::FilePanel)->trigger();
             });
+    buildStatementOverlays();
 }

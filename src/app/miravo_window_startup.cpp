@@ -198,7 +198,8 @@ void TMIRAVO::setItemGridTitlesAndWidths()
 
 void TMIRAVO::prepareStatementAndPartsGrids()
 {
-    // The statement grid and the parts catalogue are separate features, not yet built.
+    statement.setTitles();
+    // The parts catalogue is a separate feature, not yet built.
 }
 
 void TMIRAVO::loadStartupColumnWidths()
