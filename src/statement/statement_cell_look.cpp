@@ -29,6 +29,32 @@ QString shownRate(const QString &text)
     }
 }
 
+enum class Shown { Number, Quantity, Rate, Text, Centred };
+
+// The text of a cell as its column shows it, with the alignment that goes with it.
+void place(ItemCellLook &look, Shown shown, const QString &text)
+{
+    switch (shown) {
+    case Shown::Number:
+    case Shown::Quantity:
+        look.shown = shownNumber(text, shown == Shown::Quantity ? 3 : 2);
+        look.align = Align::Right;
+        look.inset = 4;
+        break;
+    case Shown::Rate:
+        look.shown = shownRate(text);
+        look.align = Align::Centre;
+        break;
+    case Shown::Text:
+        look.shown = text;
+        break;
+    case Shown::Centred:
+        look.shown = text;
+        look.align = Align::Centre;
+        break;
+    }
+}
+
 } // namespace
 
 ItemCellLook statementCellLook(const StringGrid &grid, int column, int row, bool selected,
@@ -47,27 +73,25 @@ ItemCellLook statementCellLook(const StringGrid &grid, int column, int row, bool
     const QString text = grid.cell(column, row);
     switch (column) {
     case quantity:
+        place(look, Shown::Quantity, text);
+        break;
     case unitPrice:
     case costPrice:
     case amount:
     case costAmount:
-        look.shown = shownNumber(text, column == quantity ? 3 : 2);
-        look.align = Align::Right;
-        look.inset = 4;
+        place(look, Shown::Number, text);
         break;
     case rate:
-        look.shown = shownRate(text);
-        look.align = Align::Centre;
+        place(look, Shown::Rate, text);
         break;
     case exemptMark:
     case name:
     case shape:
-        look.shown = text;
+        place(look, Shown::Text, text);
         look.inset = 2;
         break;
     default:
-        look.shown = text;
-        look.align = Align::Centre;
+        place(look, Shown::Centred, text);
         break;
     }
     return look;
@@ -86,21 +110,17 @@ ItemCellLook totalsCellLook(const StringGrid &grid, int column, int row, bool se
     case amount:
     case cost:
     case profit:
-        look.shown = shownNumber(text, 2);
-        look.align = Align::Right;
-        look.inset = 4;
+        place(look, Shown::Number, text);
         break;
     case rate:
-        look.shown = shownRate(text);
-        look.align = Align::Centre;
+        place(look, Shown::Rate, text);
         break;
     case title:
-        look.shown = text;
+        place(look, Shown::Text, text);
         look.inset = 4;
         break;
     default:
-        look.shown = text;
-        look.align = Align::Centre;
+        place(look, Shown::Centred, text);
         break;
     }
     return look;
