@@ -169,6 +169,19 @@ TEST_F(StatementWindowTest, TotalsGridFollowsAnEditOfAnAmount)
     QTest::mouseRelease(cells, Qt::LeftButton, {}, QPoint(130, 25));
     EXPECT_EQ(SG_KEI.pos(), start + QPoint(30, 15));
     EXPECT_EQ(SG_KEI.width(), 30 + 320 + 80 + 80 + 80 + 50 + 8);
+
+    // In the header, at the boundary after 分類名, the drag widens the column instead.
+    QWidget *header = SG_KEI.horizontalHeader()->viewport();
+    const int boundary = SG_KEI.columnViewportPosition(2);
+    QTest::mousePress(header, Qt::LeftButton, {}, QPoint(boundary - 1, 10));
+    QMouseEvent dragged(QEvent::MouseMove, QPointF(boundary + 19, 10),
+                        header->mapToGlobal(QPointF(boundary + 19, 10)), Qt::NoButton,
+                        Qt::LeftButton, {});
+    QApplication::sendEvent(header, &dragged);
+    QTest::mouseRelease(header, Qt::LeftButton, {}, QPoint(boundary + 19, 10));
+    EXPECT_EQ(SG_KEI.pos(), start + QPoint(30, 15));
+    EXPECT_EQ(SG_KEI.columnWidth(1), 340);
+    EXPECT_EQ(SG_KEI.width(), 30 + 340 + 80 + 80 + 80 + 50 + 8);
     QTest::mouseRelease(cells, Qt::RightButton, {}, QPoint(100, 10));
     EXPECT_FALSE(SG_KEI.isVisible());
     // The item grid has the focus, in the number editor still open over its cell.
