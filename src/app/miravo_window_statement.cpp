@@ -5,6 +5,7 @@
 #include "files/file_browser_panel.h"
 #include "files/numbering.h"
 #include "files/slip_file.h"
+#include "master/customer_grid.h"
 #include "slip/item_cell_painter.h"
 #include "slip/item_grid_view.h"
 #include "statement/classification_totals_grid.h"
@@ -132,10 +133,19 @@ void TMIRAVO::showClassificationTotals()
 void TMIRAVO::TXTOUT()
 {
     using TextExport::Kind;
-    // The customer list joins the export once its grid is part of the window.
-    const Kind kind = SG0->isVisible() ? Kind::Statement : Kind::Slip;
-    QTableView *shown = kind == Kind::Statement ? static_cast<QTableView *>(SG0) : SG1;
-    const StringGrid &grid = kind == Kind::Statement ? statement.grid() : *SG1Cells;
+    Kind kind = Kind::Slip;
+    QTableView *shown = SG1;
+    const StringGrid *grid = SG1Cells;
+    if (SG0->isVisible()) {
+        kind = Kind::Statement;
+        shown = SG0;
+        grid = &statement.grid();
+    } else if (SG_K->isVisible()) {
+        kind = Kind::Customers;
+        shown = SG_K;
+        grid = SG_K->grid();
+    }
+    // A cell being typed is in the grid already; the view shows it before the file is chosen.
     shown->viewport()->update();
-    TextExport::TXTOUT(kind, slip.header, slip.consumptionTax(), grid, slip.folder());
+    TextExport::TXTOUT(kind, slip.header, slip.consumptionTax(), *grid, slip.folder());
 }

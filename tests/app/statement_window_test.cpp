@@ -2,6 +2,7 @@
 #include "common/clock.h"
 #include "common/text_file.h"
 #include "files/file_browser_panel.h"
+#include "master/customer_grid.h"
 #include "slip/grid_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -205,6 +206,23 @@ TEST_F(StatementWindowTest, TextExportOfTheStatementShown)
     EXPECT_EQ(lines.size(), 9 + 31);
     EXPECT_EQ(lines.at(2), "顧客名\t丙商店");
     EXPECT_EQ(prompter.texts("info"), QStringList({"終了しました。"}));
+}
+
+TEST_F(StatementWindowTest, TextExportOfTheCustomerListShown)
+{
+    auto window = showWindow();
+    window->SG_K->grid()->setCell(1, 1, "山田商店");
+    window->SG_K->show();
+    const QString out = QDir(folder.path()).filePath("kokyaku.TXT");
+    prompter.answers << true;
+    prompter.files << out;
+    window->TXTOUT();
+    EXPECT_EQ(prompter.texts("question"),
+              QStringList({"顧客データをテキストファイルで出力します。"}));
+    const QStringList lines = TextFile::readLines(out);
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines.at(0), "№\t顧客名\t顧客名２\t〒\t住所\t住所２\ttel\t\t\t");
+    EXPECT_TRUE(lines.at(1).startsWith("1\t山田商店\t"));
 }
 
 } // namespace
