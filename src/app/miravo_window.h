@@ -14,6 +14,7 @@
 #include "slip/item_grid_host.h"
 #include "slip/slip.h"
 #include "slip/slip_header.h"
+#include "statement/statement.h"
 
 #include <QButtonGroup>
 #include <QImage>
@@ -49,6 +50,8 @@ enum class PageExportFormat;
 struct SlipPrintJob;
 class QFrame;
 class SlipBinding;
+class StatementGridView;
+class ClassificationTotalsGrid;
 class StringGrid;
 
 // The main window: the slip being typed is shown in these controls, bound to the slip
@@ -162,6 +165,10 @@ public:
 
     // --- Overlays -----------------------------------------------------------------------
     FileBrowserPanel *Panel1 = nullptr;
+    // The itemized statement shown over the item grid in statement mode, and its grid.
+    Statement statement;
+    StatementGridView *SG0 = nullptr;
+    ClassificationTotalsGrid *SG_KEI = nullptr;
     // The customer list and its in-cell editor.
     CustomerGrid *SG_K = nullptr;
     QFrame *EditP3 = nullptr;
@@ -263,6 +270,19 @@ public:
     void setZeroPrint(bool on) override;
     void applyCaptions(const PrintSettings::MainWindowCaptions &captions) override;
 
+    // The itemized statement: 明細読込み of the statement file list, KEISAN2 shown in the
+    // status bar, 一行削除 and 一括消費税（外税） of the statement grid's menu, and
+    // 通常請求に戻る of either menu.
+    void N10Click();
+    void KEISAN2();
+    void N56Click();
+    void N58Click();
+    void returnToSlip();
+    // 分類集計: shows the totals-by-classification grid.
+    void showClassificationTotals();
+    // Text出力: the statement, the customers or the slip as a tab-separated file.
+    void TXTOUT();
+
     // What the slip commands ask of the window.
     void toggleFilePanel() override;
     void hideFilePanel() override;
@@ -349,6 +369,7 @@ private:
     void buildCommandStrip();
     void buildStatusBar();
     void buildOverlays();
+    void buildStatementOverlays();
     void buildCustomerList();
     void buildMenus();
     void addWidthSetEntries(QMenu &menu, const QStringList &names);

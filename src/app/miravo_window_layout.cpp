@@ -485,4 +485,5 @@ void TMIRAVO::buildOverlays()
                     commands->command(MenuCommand::FilePanel)->trigger();
             });
     buildCustomerList();
+    buildStatementOverlays();
 }

@@ -261,8 +261,8 @@ void TMIRAVO::buildItemGridMenus()
     addEntry(grid, "N2", "行挿入", [this] { SpeedButton14Click(); });
     addEntry(grid, "N1", "行削除", [this] { SpeedButton13Click(); });
     addWidthSetEntries(grid, {"N25", "N26", "N27", "N28", "N33"});
-    // The text export is not part of the program yet.
-    addEntry(grid, "XT1", "Text出力", nullptr)->setEnabled(false);
+    addEntry(grid, "XT1", "Text出力", [this] { TXTOUT(); });
+    addEntry(grid, "SYUKEI1", "分類集計", [this] { showClassificationTotals(); });
 
     PopupMenu5 = buildEditorMenu();
 
@@ -306,6 +306,7 @@ QMenu *TMIRAVO::buildEditorMenu()
              [this] { pasteIn(m_menuTarget); });
     addWidthSetEntries(editor, {"N29", "N30", "N31", "N32", "N34"});
     addEntry(editor, "N59", "非課税マークの ON / OFF", [this] { N59Click(); });
+    addEntry(editor, "SYUKEI5", "分類集計", [this] { showClassificationTotals(); });
     return menu;
 }
 

@@ -7,6 +7,7 @@
 #include "master/choice_list_box.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
+#include "statement/classification_totals_grid.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -51,7 +52,8 @@ void TMIRAVO::showInFileBrowser(const QString &path)
 
 void TMIRAVO::hideTotalsGrid()
 {
-    // The totals-by-classification grid is not part of the window yet: nothing is shown.
+    if (SG_KEI)
+        SG_KEI->hide();
 }
 
 bool TMIRAVO::refusesSaving(const QString &folder)

@@ -200,7 +200,7 @@ void TMIRAVO::setItemGridTitlesAndWidths()
 
 void TMIRAVO::prepareStatementAndPartsGrids()
 {
-    // The statement grid is a separate feature, not yet built.
+    statement.setTitles();
     partsCatalogue->setTitles(SG1Cells->rowCells(0));
     partsCatalogue->setColumnWidths(ColumnWidths::partsGridDefaults(Sunpou->isChecked()));
     partsCatalogue->applySizeColumn(Sunpou->isChecked());

@@ -43,13 +43,23 @@ const char usage[] =
     "Exit status: 0 success, 1 usage error, 2 input error (a message on standard error names\n"
     "the file and, where it applies, the line).\n";
 
-// Options of render that take a value.
-const QSet<QString> valueOptions = {
-    QStringLiteral("--layout"), QStringLiteral("--kinds"), QStringLiteral("--pdf"),
-    QStringLiteral("--png"),    QStringLiteral("--dpi"),   QStringLiteral("--wmf"),
-    QStringLiteral("--jpeg"),   QStringLiteral("--ops"),
+// The options a command knows: those that take a value and the flags.
+struct KnownOptions
+{
+    QSet<QString> values;
+    QSet<QString> flags;
 };
-const QSet<QString> flagOptions = {QStringLiteral("--a5"), QStringLiteral("--date-none")};
+
+const KnownOptions renderOptions = {
+    {QStringLiteral("--layout"), QStringLiteral("--kinds"), QStringLiteral("--pdf"),
+     QStringLiteral("--png"), QStringLiteral("--dpi"), QStringLiteral("--wmf"),
+     QStringLiteral("--jpeg"), QStringLiteral("--ops")},
+    {QStringLiteral("--a5"), QStringLiteral("--date-none")},
+};
+const KnownOptions statementOptions = {
+    {QStringLiteral("--txt")},
+    {QStringLiteral("--lump-tax"), QStringLiteral("--json")},
+};
 
 struct SplitArguments
 {
@@ -57,7 +67,15 @@ struct SplitArguments
     QList<std::pair<QString, QString>> options; // in order; flags with an empty value
 };
 
-SplitArguments splitArguments(const QStringList &arguments)
+// Commands without options still read every known one, so that the error names the option
+// the command does not take.
+KnownOptions anyCommandOptions()
+{
+    return {renderOptions.values + statementOptions.values,
+            renderOptions.flags + statementOptions.flags};
+}
+
+SplitArguments splitArguments(const QStringList &arguments, const KnownOptions &known)
 {
     SplitArguments split;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -68,11 +86,11 @@ SplitArguments splitArguments(const QStringList &arguments)
         }
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? argument : argument.left(equals);
-        if (flagOptions.contains(name)) {
+        if (known.flags.contains(name)) {
             if (equals >= 0)
                 throw UsageError(QStringLiteral("option %1 takes no value").arg(name));
             split.options.append({name, QString()});
-        } else if (valueOptions.contains(name)) {
+        } else if (known.values.contains(name)) {
             if (equals >= 0) {
                 split.options.append({name, argument.mid(equals + 1)});
             } else if (i + 1 < arguments.size()) {
@@ -193,6 +211,37 @@ RenderOptions readRenderOptions(const SplitArguments &split)
     return options;
 }
 
+StatementOptions readStatementOptions(const SplitArguments &split)
+{
+    StatementOptions options;
+    if (split.positional.isEmpty())
+        throw UsageError(QStringLiteral("statement takes one or more slip files"));
+    for (const QString &file : split.positional) {
+        if (file.isEmpty())
+            throw UsageError(QStringLiteral("statement: empty file name"));
+    }
+    options.files = split.positional;
+    bool json = false;
+    bool text = false;
+    for (const auto &[name, value] : split.options) {
+        if (name == QLatin1String("--lump-tax")) {
+            options.lumpTax = true;
+        } else if (name == QLatin1String("--json")) {
+            json = true;
+        } else {
+            if (value.isEmpty())
+                throw UsageError(QStringLiteral("--txt needs a file name"));
+            if (text)
+                throw UsageError(QStringLiteral("option --txt given twice"));
+            options.textFile = value;
+            text = true;
+        }
+    }
+    if (json == text)
+        throw UsageError(QStringLiteral("statement needs exactly one of --json, --txt OUT"));
+    return options;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -204,7 +253,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const SplitArguments split = [&] {
         if (command == QLatin1String("--help") || command == QLatin1String("--version"))
             return SplitArguments{arguments.mid(1), {}};
-        return splitArguments(arguments.mid(1));
+        if (command == QLatin1String("render"))
+            return splitArguments(arguments.mid(1), renderOptions);
+        if (command == QLatin1String("statement"))
+            return splitArguments(arguments.mid(1), statementOptions);
+        return splitArguments(arguments.mid(1), anyCommandOptions());
     }();
 
     if (command == QLatin1String("--help") || command == QLatin1String("--version")) {
@@ -228,6 +281,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.command = CliCommand::Render;
         line.file = split.positional.at(0);
         line.render = readRenderOptions(split);
+    } else if (command == QLatin1String("statement")) {
+        line.command = CliCommand::Statement;
+        line.statement = readStatementOptions(split);
+    } else if (command == QLatin1String("export")) {
+        refuseOptions(command, split);
+        expectPositional(command, split.positional, 2,
+                         "a slip file and a text file: export FILE OUT");
+        line.command = CliCommand::Export;
+        line.file = split.positional.at(0);
+        line.textFile = split.positional.at(1);
     } else {
         throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
     }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "statement_command.h"
+
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { Help, Version, Calc, Save, Render };
+enum class CliCommand { Help, Version, Calc, Save, Render, Statement, Export };
 
 enum class PageOutput { Pdf, Png, Wmf, Jpeg };
 
@@ -22,9 +24,11 @@ struct RenderOptions
 struct CommandLine
 {
     CliCommand command = CliCommand::Help;
-    QString file;   // the slip file
-    QString outDir; // save: the folder to save into
+    QString file;     // the slip file
+    QString outDir;   // save: the folder to save into
+    QString textFile; // export: the text file to write
     RenderOptions render;
+    StatementOptions statement;
 };
 
 // Reads the arguments after the program name (and after --home was taken out). Throws

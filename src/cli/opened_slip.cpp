@@ -31,24 +31,6 @@ void checkSlipFileName(const QString &path)
         throw InputError(path, QStringLiteral("not a slip file (.419 or .321)"));
 }
 
-// What the window holds before the first file is opened: the ".321" layout leaves the
-// honorific and the tax mode as they were, and the print layouts look at 形状・寸法.
-void applyStartupChoices(SlipHeader &header)
-{
-    RememberedChoices choices;
-    SEIKYUU_YOMIKOMI(choices);
-    header.taxMode = choices.taxMode;
-    const QStringList honorifics = ChoiceLists::honorificsAtStartup();
-    if (choices.honorificIndex >= 0 && choices.honorificIndex < honorifics.size())
-        header.KEISYOU = honorifics.at(choices.honorificIndex);
-    else if (!honorifics.isEmpty())
-        header.KEISYOU = honorifics.first();
-
-    ScreenSettings screen;
-    SET2_YOMIKOMI(screen);
-    header.Sunpou = screen.Sunpou;
-}
-
 // The first item row whose line amount cannot be worked out; 0 when every row can (a sum
 // of rows then broke the range).
 int firstRowBeyondRange(const StringGrid &items, const CalcSettings &settings)
@@ -70,6 +52,22 @@ int firstRowBeyondRange(const StringGrid &items, const CalcSettings &settings)
 }
 
 } // namespace
+
+void applyStartupChoices(SlipHeader &header)
+{
+    RememberedChoices choices;
+    SEIKYUU_YOMIKOMI(choices);
+    header.taxMode = choices.taxMode;
+    const QStringList honorifics = ChoiceLists::honorificsAtStartup();
+    if (choices.honorificIndex >= 0 && choices.honorificIndex < honorifics.size())
+        header.KEISYOU = honorifics.at(choices.honorificIndex);
+    else if (!honorifics.isEmpty())
+        header.KEISYOU = honorifics.first();
+
+    ScreenSettings screen;
+    SET2_YOMIKOMI(screen);
+    header.Sunpou = screen.Sunpou;
+}
 
 OpenedSlip::OpenedSlip(const QString &path, HeadlessPrompter &messages)
     : path(path)

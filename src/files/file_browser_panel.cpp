@@ -292,6 +292,17 @@ void FileBrowserPanel::toggleStatementList()
     FileListBox2->setVisible(statements);
     FileListBox1->setVisible(!statements);
     SpeedButton29->setChecked(statements);
+    emit statementListToggled(statements);
+}
+
+QStringList FileBrowserPanel::selectedStatementFiles() const
+{
+    QStringList paths;
+    for (int row = 0; row < FileListBox2->count(); ++row) {
+        if (FileListBox2->item(row)->isSelected())
+            paths << QDir(m_folder).filePath(FileListBox2->item(row)->text());
+    }
+    return paths;
 }
 
 void FileBrowserPanel::activateSlipFile()

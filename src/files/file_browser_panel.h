@@ -48,6 +48,8 @@ public:
 
     bool statementListShown() const;
     void toggleStatementList();
+    // The files selected in the statement file list, with their folder, in list order.
+    QStringList selectedStatementFiles() const;
 
     FolderRegistry &registry() { return m_registry; }
     // DG1DblClick: registers the current folder on an empty row or moves to a registered one.
@@ -70,6 +72,8 @@ signals:
     // A slip file was chosen to be opened (double click or Enter).
     void fileActivated(const QString &path, int index);
     void closeRequested();
+    // 請求明細書用 switched to the statement file list (true) or back to the slip files.
+    void statementListToggled(bool statementList);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -29,23 +29,6 @@ bool containsNoCase(const QString &text, const char *part)
     return text.contains(QLatin1String(part), Qt::CaseInsensitive);
 }
 
-// Reads line by line; past the end every line is empty, as the layout expects of a short
-// file.
-class LineReader
-{
-public:
-    explicit LineReader(QStringList lines)
-        : m_lines(std::move(lines))
-    {}
-    QString next() { return m_at < m_lines.size() ? m_lines.at(m_at++) : QString(); }
-    void skip(int count) { m_at += count; }
-    bool atEnd() const { return m_at >= m_lines.size(); }
-
-private:
-    QStringList m_lines;
-    qsizetype m_at = 0;
-};
-
 } // namespace
 
 QString dayNumberText(const QDateTime &moment)
@@ -155,36 +138,43 @@ void write(const QString &path, const SlipHeader &header, const StringGrid &item
     TextFile::writeLines(path, lines(header, items, consumptionTax));
 }
 
+Contents readContents(const QString &path)
+{
+    QStringList lines = TextFile::readLines(path);
+    Contents contents;
+    contents.header = lines.mid(0, headerLines);
+    // A short file reads as if its missing header lines were empty.
+    while (contents.header.size() < headerLines)
+        contents.header.append(QString());
+    contents.items = lines.mid(headerLines);
+    return contents;
+}
+
 ReadResult read(const QString &path, SlipHeader &header, StringGrid &items)
 {
     // The layout is told by the path, without regard to case as file names are matched
     // everywhere: only ".419" files carry NAME2, KEISYOU and the tax mode.
     const bool current = containsNoCase(path, ".419");
     const bool legacy = containsNoCase(path, ".321");
-    LineReader in(TextFile::readLines(path));
+    const Contents in = readContents(path);
     ReadResult result;
 
-    header.NAME1 = in.next();
-    if (legacy) {
-        in.skip(3);
-    } else {
-        header.ADD1 = in.next();
-        header.ADD_2 = in.next();
-        header.YUBIN = in.next();
+    header.NAME1 = in.line(nameLine);
+    if (!legacy) {
+        header.ADD1 = in.line(2);
+        header.ADD_2 = in.line(3);
+        header.YUBIN = in.line(4);
     }
-    if (const std::optional<QDateTime> date = parseDate(in.next()))
+    if (const std::optional<QDateTime> date = parseDate(in.line(dateLine)))
         header.DTP1 = *date;
     else
         result.dateRead = false;
-    const QString name2 = in.next();
-    if (current)
-        header.NAME2 = name2;
-    header.TITLE = in.next();
-    const QString honorific = in.next();
-    if (current)
-        header.KEISYOU = honorific;
-    in.skip(1);
-    const QString taxMode = in.next();
+    if (current) {
+        header.NAME2 = in.line(6);
+        header.KEISYOU = in.line(8);
+    }
+    header.TITLE = in.line(titleLine);
+    const QString taxMode = in.line(taxModeLine);
     if (current) {
         if (taxMode.isEmpty() || taxMode == QLatin1String("0"))
             header.taxMode = TaxMode::Exclusive;
@@ -193,15 +183,15 @@ ReadResult read(const QString &path, SlipHeader &header, StringGrid &items)
         else if (taxMode == QLatin1String("2"))
             header.taxMode = TaxMode::Exempt;
     }
-    in.skip(1); // the tax is worked out again from the items
-    header.Tanto = in.next();
-    header.Bangou = in.next();
+    // Line 11, the tax, is worked out again from the items.
+    header.Tanto = in.line(12);
+    header.Bangou = in.line(numberLine);
 
     GridBatch batch(items);
-    for (int row = 1; !in.atEnd(); ++row) {
+    for (int row = 1; row <= in.items.size(); ++row) {
         if (items.rows() < row + 1)
             items.setRowCount(row + 1);
-        QStringList fields = CommaText::split(in.next());
+        QStringList fields = CommaText::split(in.items.at(row - 1));
         fields = fields.mid(0, itemColumns);
         items.setRowCells(row, fields);
         items.setCell(0, row, QString::number(row));

@@ -47,6 +47,29 @@ QStringList lines(const SlipHeader &header, const StringGrid &items, qint64 cons
 void write(const QString &path, const SlipHeader &header, const StringGrid &items,
            qint64 consumptionTax);
 
+// Header lines of the layout, numbered as they stand in the file.
+enum HeaderLine : int {
+    nameLine = 1,
+    dateLine = 5,
+    titleLine = 7,
+    taxModeLine = 10,
+    numberLine = 13,
+};
+
+// A slip file as its lines stand, before anything is taken into a slip: the 13 header lines
+// (lines missing at the end read as empty) and the item lines after them.
+struct Contents
+{
+    QStringList header;
+    QStringList items;
+
+    // Header line 1 to 13.
+    QString line(int number) const { return header.value(number - 1); }
+};
+
+// Reads the lines of a slip file. Throws IoError when the file cannot be read.
+Contents readContents(const QString &path);
+
 struct ReadResult
 {
     bool dateRead = true; // false: line 5 was no date, DTP1 kept its value

@@ -31,6 +31,11 @@ struct ItemCellLook
     Align align = Align::Left;
     // Pixels between the text and the cell edge it is aligned to.
     int inset = 0;
+    // Pixels between the text and the top of the cell.
+    int top = 4;
+    // When valid, the cell is marked as selected: a rectangle of this colour inside a white
+    // border 3 pixels wide, inset 4 pixels.
+    QColor marker;
     // The cell holds a numeric text that cannot be shown as a number: it is drawn empty and
     // must be emptied, with the cells computed from it, and the slip recalculated.
     bool unformattable = false;

@@ -4,12 +4,35 @@
 
 #include <QPainter>
 
-namespace {
-
-// Texts sit this far below the top of the cell, whatever the row height.
-constexpr int kTextTop = 4;
-
-} // namespace
+void paintCellLook(QPainter *painter, const QStyleOptionViewItem &option, const ItemCellLook &look)
+{
+    painter->save();
+    painter->fillRect(option.rect, look.background);
+    if (look.marker.isValid()) {
+        painter->fillRect(option.rect.adjusted(4, 4, -4, -4), Qt::white);
+        painter->fillRect(option.rect.adjusted(7, 7, -7, -7), look.marker);
+    }
+    painter->setFont(option.font);
+    painter->setPen(look.text);
+    painter->setClipRect(option.rect);
+    QRect area = option.rect.adjusted(0, look.top, 0, 0);
+    Qt::Alignment alignment = Qt::AlignTop;
+    switch (look.align) {
+    case ItemCellLook::Align::Left:
+        area.setLeft(area.left() + look.inset);
+        alignment |= Qt::AlignLeft;
+        break;
+    case ItemCellLook::Align::Right:
+        area.setRight(area.right() - look.inset);
+        alignment |= Qt::AlignRight;
+        break;
+    case ItemCellLook::Align::Centre:
+        alignment |= Qt::AlignHCenter;
+        break;
+    }
+    painter->drawText(area, int(alignment) | Qt::TextSingleLine, look.shown);
+    painter->restore();
+}
 
 ItemCellPainter::ItemCellPainter(StringGrid *grid, QObject *parent)
     : QStyledItemDelegate(parent)
@@ -34,28 +57,7 @@ void ItemCellPainter::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const ItemCellLook look =
         itemCellLook(*m_grid, index.column(), index.row(), selected, m_colours);
 
-    painter->save();
-    painter->fillRect(option.rect, look.background);
-    painter->setFont(option.font);
-    painter->setPen(look.text);
-    painter->setClipRect(option.rect);
-    QRect area = option.rect.adjusted(0, kTextTop, 0, 0);
-    Qt::Alignment alignment = Qt::AlignTop;
-    switch (look.align) {
-    case ItemCellLook::Align::Left:
-        area.setLeft(area.left() + look.inset);
-        alignment |= Qt::AlignLeft;
-        break;
-    case ItemCellLook::Align::Right:
-        area.setRight(area.right() - look.inset);
-        alignment |= Qt::AlignRight;
-        break;
-    case ItemCellLook::Align::Centre:
-        alignment |= Qt::AlignHCenter;
-        break;
-    }
-    painter->drawText(area, int(alignment) | Qt::TextSingleLine, look.shown);
-    painter->restore();
+    paintCellLook(painter, option, look);
 
     if (look.unformattable)
         scheduleEmptying(index.column(), index.row());

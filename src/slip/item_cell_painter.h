@@ -7,6 +7,10 @@
 
 class StringGrid;
 
+// Draws one cell as its look says: background, selection marker, text in its colour and
+// alignment. Every string grid of the window paints its cells through this.
+void paintCellLook(QPainter *painter, const QStyleOptionViewItem &option, const ItemCellLook &look);
+
 // Draws the item cells of SG1 (SG1DrawCell) by the look itemCellLook decides: stripes,
 // green tax-exempt rows, the aqua selected cell, column text colours and the number formats.
 //

@@ -130,10 +130,7 @@ void Slip::HAKUSI_CALL(SlipWindow &window)
         for (int row = 1; row <= blankItemRows; ++row)
             m_items.setCell(0, row, QString::number(row));
     }
-    for (QString *field : {&header.NAME1, &header.ADD1, &header.ADD_2, &header.YUBIN, &header.Tel,
-                           &header.NAME2, &header.TITLE, &header.Tanto, &header.Bangou, &header.Add,
-                           &header.Add2, &header.Basyo, &header.Kigen})
-        field->clear();
+    header.clearTypedFields();
     header.DTP1 = Clock::now();
     emit changed();
     window.hideTotalsGrid();

@@ -46,4 +46,14 @@ struct SlipHeader
     QString Basyo;
     QString Kigen;
     QString NameX;
+
+    // The fields blanking empties, the slip's and the statement's alike: the customer, the
+    // title, the person and the number, and the hidden fields older layouts fill. The
+    // honorific, the tax mode and the slip options stay.
+    void clearTypedFields()
+    {
+        for (QString *field : {&NAME1, &ADD1, &ADD_2, &YUBIN, &Tel, &NAME2, &TITLE, &Tanto, &Bangou,
+                               &Add, &Add2, &Basyo, &Kigen})
+            field->clear();
+    }
 };

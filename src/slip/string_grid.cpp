@@ -27,6 +27,9 @@ QVariant StringGrid::data(const QModelIndex &index, int role) const
 // place while the items scroll.
 QVariant StringGrid::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal &&
+        m_titleAlignment.contains(section))
+        return int(m_titleAlignment.value(section));
     if (role != Qt::DisplayRole)
         return {};
     return orientation == Qt::Horizontal ? cell(section, 0) : cell(0, section);
@@ -38,6 +41,12 @@ bool StringGrid::setData(const QModelIndex &index, const QVariant &value, int ro
         return false;
     setCell(index.column(), index.row(), value.toString());
     return true;
+}
+
+void StringGrid::setTitleAlignment(int column, Qt::Alignment alignment)
+{
+    m_titleAlignment.insert(column, alignment);
+    emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
 QString StringGrid::cell(int column, int row) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 #include <QVector>
 
@@ -27,6 +28,9 @@ public:
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString &text);
 
+    // How views align the title of a column (row 0) in their header; centred unless set.
+    void setTitleAlignment(int column, Qt::Alignment alignment);
+
     QStringList rowCells(int row) const;
     void setRowCells(int row, const QStringList &cells);
 
@@ -48,6 +52,7 @@ private:
 
     int m_columnCount;
     QVector<QStringList> m_cells;
+    QHash<int, Qt::Alignment> m_titleAlignment;
     int m_batchDepth = 0;
     int m_dirtyTop = -1;
     int m_dirtyBottom = -1;

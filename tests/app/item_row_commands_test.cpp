@@ -99,17 +99,17 @@ TEST_F(ItemRowCommandsTest, TheMenusHoldTheirEntriesInOrder)
                            "N2 行挿入", "N1 行削除", "N25 セル幅設定１保存",
                            "N26 セル幅設定２保存(起動時用)", "N27 セル幅設定１呼び出し",
                            "N28 セル幅設定２呼び出し(起動時用)", "N33 セル幅設定既定値呼び出し",
-                           "XT1 Text出力"}));
+                           "XT1 Text出力", "SYUKEI1 分類集計"}));
     EXPECT_EQ(entries(window->PopupMenu5),
               QStringList({"N41 ドラッグモード", "Undo3 元に戻す(&U)", "N16 行複写", "N13 行挿入",
                            "N14 行削除", "N15 行貼り付け", "N7 セルコピー", "N9 セル貼り付け",
                            "N12 セル削除", "Copy3 コピー(&C)", "Paste2 貼り付け(&P)",
                            "N29 セル幅設定１保存", "N30 セル幅設定２保存(起動時用)",
                            "N31 セル幅設定１呼び出し", "N32 セル幅設定２呼び出し(起動時用)",
-                           "N34 セル幅設定既定値呼び出し", "N59 非課税マークの ON / OFF"}));
+                           "N34 セル幅設定既定値呼び出し", "N59 非課税マークの ON / OFF",
+                           "SYUKEI5 分類集計"}));
     EXPECT_EQ(entry(window->PopupMenu5, "Undo3")->text(), "元に戻す(&U)\tAlt+BkSp");
-    // The text export is not built yet.
-    EXPECT_FALSE(entry(window->PopupMenu1, "XT1")->isEnabled());
+    EXPECT_TRUE(entry(window->PopupMenu1, "XT1")->isEnabled());
 }
 
 TEST_F(ItemRowCommandsTest, CtrlEightOnRowFiveThenSaveWritesThirtyOneItemLines)
