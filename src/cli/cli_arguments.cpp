@@ -47,9 +47,11 @@ const char usage[] =
 const QSet<QString> valueOptions = {
     QStringLiteral("--layout"), QStringLiteral("--kinds"), QStringLiteral("--pdf"),
     QStringLiteral("--png"),    QStringLiteral("--dpi"),   QStringLiteral("--wmf"),
-    QStringLiteral("--jpeg"),   QStringLiteral("--ops"),
+    QStringLiteral("--jpeg"),   QStringLiteral("--ops"),   QStringLiteral("--for"),
 };
-const QSet<QString> flagOptions = {QStringLiteral("--a5"), QStringLiteral("--date-none")};
+const QSet<QString> flagOptions = {QStringLiteral("--a5"), QStringLiteral("--date-none"),
+                                   QStringLiteral("--small"), QStringLiteral("--long"),
+                                   QStringLiteral("--window")};
 
 struct SplitArguments
 {
@@ -141,18 +143,77 @@ int readDpi(const QString &value)
     return dpi;
 }
 
+// The output options every drawing command shares; false for another option.
+struct OutputReading
+{
+    RenderOptions &options;
+    int outputs = 0;
+    bool dpiGiven = false;
+
+    bool read(const QString &name, const QString &value)
+    {
+        if (name == QLatin1String("--dpi")) {
+            options.dpi = readDpi(value);
+            dpiGiven = true;
+            return true;
+        }
+        if (name == QLatin1String("--ops")) {
+            if (value.isEmpty())
+                throw UsageError(QStringLiteral("--ops needs a file name"));
+            options.opsFile = value;
+            return true;
+        }
+        PageOutput output;
+        if (name == QLatin1String("--pdf"))
+            output = PageOutput::Pdf;
+        else if (name == QLatin1String("--png"))
+            output = PageOutput::Png;
+        else if (name == QLatin1String("--wmf"))
+            output = PageOutput::Wmf;
+        else if (name == QLatin1String("--jpeg"))
+            output = PageOutput::Jpeg;
+        else
+            return false;
+        if (value.isEmpty())
+            throw UsageError(QStringLiteral("%1 needs a file or folder name").arg(name));
+        options.output = output;
+        options.target = value;
+        ++outputs;
+        return true;
+    }
+
+    void check(const QString &command, const QString &choices) const
+    {
+        if (outputs != 1)
+            throw UsageError(QStringLiteral("%1 needs exactly one of %2").arg(command, choices));
+        if (dpiGiven && options.output != PageOutput::Png)
+            throw UsageError(QStringLiteral("--dpi applies to --png only"));
+    }
+};
+
+void refuseRepeats(const SplitArguments &split)
+{
+    QSet<QString> given;
+    for (const auto &option : split.options) {
+        if (given.contains(option.first))
+            throw UsageError(QStringLiteral("option %1 given twice").arg(option.first));
+        given.insert(option.first);
+    }
+}
+
+[[noreturn]] void refuseOption(const QString &command, const QString &name)
+{
+    throw UsageError(QStringLiteral("%1 takes no option %2").arg(command, name));
+}
+
 RenderOptions readRenderOptions(const SplitArguments &split)
 {
     RenderOptions options;
+    OutputReading output{options};
     bool layoutGiven = false;
     bool kindsGiven = false;
-    bool dpiGiven = false;
-    int outputs = 0;
-    QSet<QString> given;
+    refuseRepeats(split);
     for (const auto &[name, value] : split.options) {
-        if (given.contains(name))
-            throw UsageError(QStringLiteral("option %1 given twice").arg(name));
-        given.insert(name);
         if (name == QLatin1String("--layout")) {
             options.layout = readLayout(value);
             layoutGiven = true;
@@ -163,34 +224,43 @@ RenderOptions readRenderOptions(const SplitArguments &split)
             options.a5 = true;
         } else if (name == QLatin1String("--date-none")) {
             options.dateNone = true;
-        } else if (name == QLatin1String("--dpi")) {
-            options.dpi = readDpi(value);
-            dpiGiven = true;
-        } else if (name == QLatin1String("--ops")) {
-            if (value.isEmpty())
-                throw UsageError(QStringLiteral("--ops needs a file name"));
-            options.opsFile = value;
-        } else {
-            const PageOutput output = name == QLatin1String("--pdf")   ? PageOutput::Pdf
-                                      : name == QLatin1String("--png") ? PageOutput::Png
-                                      : name == QLatin1String("--wmf") ? PageOutput::Wmf
-                                                                       : PageOutput::Jpeg;
-            if (value.isEmpty())
-                throw UsageError(QStringLiteral("%1 needs a file or folder name").arg(name));
-            options.output = output;
-            options.target = value;
-            ++outputs;
+        } else if (!output.read(name, value)) {
+            refuseOption(QStringLiteral("render"), name);
         }
     }
     if (!layoutGiven)
         throw UsageError(QStringLiteral("render needs --layout 5|7|24|36"));
     if (!kindsGiven)
         throw UsageError(QStringLiteral("render needs --kinds DIGITS"));
-    if (outputs != 1)
-        throw UsageError(QStringLiteral("render needs exactly one of --pdf, --png, --wmf, --jpeg"));
-    if (dpiGiven && options.output != PageOutput::Png)
-        throw UsageError(QStringLiteral("--dpi applies to --png only"));
+    output.check(QStringLiteral("render"), QStringLiteral("--pdf, --png, --wmf, --jpeg"));
     return options;
+}
+
+// receipt and envelope: their own flags and the PDF or PNG output.
+void readDocumentOptions(const QString &command, const SplitArguments &split, CommandLine &line)
+{
+    const bool receipt = command == QLatin1String("receipt");
+    OutputReading output{line.render};
+    refuseRepeats(split);
+    for (const auto &[name, value] : split.options) {
+        if (receipt && name == QLatin1String("--small"))
+            line.document.small = true;
+        else if (receipt && name == QLatin1String("--for"))
+            line.document.forText = value;
+        else if (receipt && name == QLatin1String("--date-none"))
+            line.document.dateNone = true;
+        else if (!receipt && name == QLatin1String("--long"))
+            line.document.longNo3 = true;
+        else if (!receipt && name == QLatin1String("--window"))
+            line.document.window = true;
+        else if (!output.read(name, value))
+            refuseOption(command, name);
+    }
+    output.check(command, QStringLiteral("--pdf, --png"));
+    if (line.render.output == PageOutput::Wmf || line.render.output == PageOutput::Jpeg)
+        throw UsageError(
+            QStringLiteral("%1: receipts and envelopes are not written as WMF or JPEG pages")
+                .arg(command));
 }
 
 } // namespace
@@ -228,6 +298,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.command = CliCommand::Render;
         line.file = split.positional.at(0);
         line.render = readRenderOptions(split);
+    } else if (command == QLatin1String("receipt") || command == QLatin1String("envelope")) {
+        expectPositional(command, split.positional, 1, "one slip file");
+        line.command =
+            command == QLatin1String("receipt") ? CliCommand::Receipt : CliCommand::Envelope;
+        line.file = split.positional.at(0);
+        readDocumentOptions(command, split, line);
     } else {
         throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
     }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { Help, Version, Calc, Save, Render };
+enum class CliCommand { Help, Version, Calc, Save, Render, Receipt, Envelope };
 
 enum class PageOutput { Pdf, Png, Wmf, Jpeg };
 
@@ -19,12 +19,24 @@ struct RenderOptions
     QString opsFile; // where the recorded operations go as JSON; empty for none
 };
 
+// What receipt and envelope take besides the output (their output options are those of
+// render, PDF and PNG only).
+struct DocumentOptions
+{
+    bool small = false;    // receipt: the small receipt
+    QString forText;       // receipt: the 但し書き
+    bool dateNone = false; // receipt: print without the date
+    bool longNo3 = false;  // envelope: the long No. 3 envelope
+    bool window = false;   // envelope: answer Yes to the window-envelope question
+};
+
 struct CommandLine
 {
     CliCommand command = CliCommand::Help;
     QString file;   // the slip file
     QString outDir; // save: the folder to save into
     RenderOptions render;
+    DocumentOptions document;
 };
 
 // Reads the arguments after the program name (and after --home was taken out). Throws

@@ -2,6 +2,7 @@
 #include "cli_arguments.h"
 #include "cli_errors.h"
 #include "cli_output.h"
+#include "document_command.h"
 #include "render_command.h"
 #include "save_command.h"
 
@@ -41,6 +42,10 @@ int runCommand(const CommandLine &line)
         return runSave(line.file, line.outDir);
     case CliCommand::Render:
         return runRender(line.file, line.render);
+    case CliCommand::Receipt:
+        return runReceipt(line.file, line.document, line.render);
+    case CliCommand::Envelope:
+        return runEnvelope(line.file, line.document, line.render);
     }
     return usageFailure;
 }
