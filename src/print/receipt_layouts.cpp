@@ -150,14 +150,7 @@ public:
             m_p.text(1715, 400, QStringLiteral("証"));
         }
 
-        setFont(m_canvas, proportionalMincho, 15, Qt::black);
-        m_p.text(400, 620, customer());
-        m_p.useDottedPen();
-        m_p.line(400, 710, 1800, 710);
-
-        m_canvas.setFontPoints(20);
-        if (!isZeroAmountText(m_amounts.amount))
-            m_p.text(800, 800, amountLine());
+        drawCustomerAndAmount({400, 620, 710, 1800, 0, 800, 800});
 
         setFont(m_canvas, mincho, 11, m_colour);
         m_p.text(2100, 370, QStringLiteral("№ "));
@@ -214,6 +207,28 @@ private:
     QString amountLine() const { return QStringLiteral("￥") + m_amounts.amount + dotDash; }
 
     bool exempt() const { return m_job.header.taxMode == TaxMode::Exempt; }
+
+    // Where a receipt names its customer, over a dotted line, and the amount received.
+    struct CustomerPlaces
+    {
+        int x, y;
+        int lineY, lineEnd;
+        int fitWidth; // pixels the name is fitted into; 0 leaves it at 15 points
+        int amountX, amountY;
+    };
+
+    void drawCustomerAndAmount(const CustomerPlaces &at)
+    {
+        setFont(m_canvas, proportionalMincho, 15, Qt::black);
+        if (at.fitWidth > 0)
+            shrinkToFit(m_canvas, customer(), at.fitWidth);
+        m_p.text(at.x, at.y, customer());
+        m_canvas.setPen({m_colour, 1, CanvasPenStyle::Dotted});
+        m_p.line(at.x, at.lineY, at.lineEnd, at.lineY);
+        m_canvas.setFontPoints(20);
+        if (!isZeroAmountText(m_amounts.amount))
+            m_p.text(at.amountX, at.amountY, amountLine());
+    }
 
     void drawDateLine(const DateLinePlaces &at)
     {
@@ -368,14 +383,7 @@ private:
         m_canvas.setPen({m_colour, 1, CanvasPenStyle::Dotted});
         m_p.line(2300, 160, 2750, 160);
 
-        setFont(m_canvas, proportionalMincho, 15, Qt::black);
-        shrinkToFit(m_canvas, customer(), int(1400 * m_p.H()));
-        m_p.text(950, 320, customer());
-        m_p.line(950, 410, 2350, 410);
-
-        m_canvas.setFontPoints(20);
-        if (!isZeroAmountText(m_amounts.amount))
-            m_p.text(1200, 470, amountLine());
+        drawCustomerAndAmount({950, 320, 410, 2350, int(1400 * m_p.H()), 1200, 470});
 
         setFont(m_canvas, mincho, 11, m_colour);
         m_p.text(970, 620, QStringLiteral("但し"));
