@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QVector>
 
 #include <memory>
@@ -37,6 +38,7 @@ class CellNumEdit;
 class CellTextEdit;
 class ItemCellEditors;
 class ItemGridView;
+class NumEdit;
 class PrinterDevice;
 class TPREV;
 enum class PageExportFormat;
@@ -113,8 +115,8 @@ public:
     QGroupBox *PRN_S = nullptr;
     QButtonGroup *PRN_SGroup = nullptr;
     QButtonGroup *MUKI = nullptr; // paper orientation; not shown
-    QLineEdit *KAKERITU = nullptr;
-    QLineEdit *MARUME = nullptr;
+    NumEdit *KAKERITU = nullptr;
+    NumEdit *MARUME = nullptr;
     QLineEdit *TOTALKIN = nullptr;
 
     // --- Hidden fields ------------------------------------------------------------------
@@ -143,6 +145,10 @@ public:
     CellTextEdit *Edit1 = nullptr;
     QFrame *NumP = nullptr;
     CellNumEdit *NumEdit1 = nullptr;
+    // The item grid's right-click menu and that of its two in-cell editors. Their entries are
+    // named after the menu items they stand for (N5, N6, XT1, ...).
+    QMenu *PopupMenu1 = nullptr;
+    QMenu *PopupMenu5 = nullptr;
 
     // --- Overlays -----------------------------------------------------------------------
     FileBrowserPanel *Panel1 = nullptr;
@@ -276,6 +282,26 @@ public:
     bool returnToPartsCatalogue() override;
     bool otherGridHasFocus() const override;
 
+    // --- Row and cell commands of the item grid --------------------------------------------
+    void SpeedButton14Click(); // 行挿入
+    void SpeedButton13Click(); // 行削除
+    void N5Click();            // 行複写
+    void N6Click();            // 行貼り付け
+    void N7Click();            // セルコピー
+    void N9Click();            // セル貼り付け
+    void N12Click();           // セル削除
+    void N59Click();           // 非課税マークの ON / OFF
+    void SpeedButton62Click(); // ｲﾝﾃﾞﾝﾄ
+    void SpeedButton63Click(); // ｲﾝﾃﾞﾝﾄ削除
+    void SpeedButton61Click(); // 番号付け
+    // After a row was dragged by its number cell to another place.
+    void SG1RowMoved();
+    // Puts the in-cell editor that is shown back on the current cell, with the cell's text.
+    void placeEditorAgain();
+    // 掛率一括 and 掛率 for the current row.
+    void KAKERITU_ALL();
+    void N24Click();
+
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();
     void fillTitleFromName();
@@ -300,7 +326,14 @@ private:
     void buildStatusBar();
     void buildOverlays();
     void buildMenus();
-    void addWidthSetEntries(QMenu &menu);
+    void addWidthSetEntries(QMenu &menu, const QStringList &names);
+    void buildItemGridMenus();
+    void bindRowCommands();
+    QMenu *buildEditorMenu();
+    void openEditorMenu(QLineEdit *editor, const QPoint &at);
+    void setDragModeWithEditor();
+    // The standard undo of a text box or editable combo box; nothing for other controls.
+    static void undoIn(QWidget *box);
     void applyColours();
     void applyScreenSettings();
     ScreenSettings collectScreenSettings() const;
@@ -358,4 +391,7 @@ private:
     // The window lost the activation to a message box: its command is still running.
     bool m_messageBoxUp = false;
     std::unique_ptr<FormKeyFilter> m_formKeys;
+    // The control that had the focus when a menu of the item grid opened: its copy, paste and
+    // undo act there.
+    QPointer<QWidget> m_menuTarget;
 };

@@ -61,6 +61,12 @@ bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
     // Escape asks a running search to stop, then goes on to the control as usual.
     if (event->key() == Qt::Key_Escape)
         searchCancelled = true;
+    // Alt+Backspace is the undo of the focused text box.
+    if (event->key() == Qt::Key_Backspace &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+        undoIn(target);
+        return true;
+    }
     // Home and End take the focus to the item grid from anywhere in the window.
     if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
         jumpInItemGrid(event->key() == Qt::Key_Home);

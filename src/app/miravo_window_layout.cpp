@@ -10,6 +10,7 @@
 #include "print/layout_registry.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
+#include "slip/numeric_edit.h"
 #include "slip/string_grid.h"
 
 #include <QCheckBox>
@@ -66,6 +67,18 @@ QLineEdit *placeLineEdit(QWidget *parent, const QString &name, int left, int top
     edit->setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
     if (!inputMethod)
         edit->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    return edit;
+}
+
+NumEdit *placeNumEdit(QWidget *parent, const QString &name, const QRect &geometry,
+                      int integerDigits, int decimals)
+{
+    auto *edit = new NumEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setIntegerDigits(integerDigits);
+    edit->setDecimals(decimals);
+    edit->setSelectAllOnClick(true);
     return edit;
 }
 
@@ -294,11 +307,15 @@ void TMIRAVO::buildOptions()
     TOTALKIN->setStyleSheet(QStringLiteral("color: blue;"));
 
     placeLabel(client, QStringLiteral("掛率"), 798, 138);
-    KAKERITU = placeLineEdit(client, QStringLiteral("KAKERITU"), 824, 136, 41, false);
-    KAKERITU->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    KAKERITU = placeNumEdit(client, QStringLiteral("KAKERITU"), {824, 136, 41, kFieldHeight}, 3, 3);
+    KAKERITU->setToolTip(QStringLiteral("例　1.25"));
     placeLabel(client, QStringLiteral("丸め桁"), 876, 138);
-    MARUME = placeLineEdit(client, QStringLiteral("MARUME"), 913, 136, 25, false);
-    MARUME->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MARUME = placeNumEdit(client, QStringLiteral("MARUME"), {913, 136, 25, kFieldHeight}, 1, 0);
+    MARUME->setToolTip(QStringLiteral("未入力は小数点以下2桁、０は整数そのまま、以外はその桁まで"
+                                      "０にします。"));
+    // Both take the focus colour as the header fields do.
+    watchHeaderField(KAKERITU);
+    watchHeaderField(MARUME);
 
     connect(Sunpou, &QCheckBox::toggled, this, &TMIRAVO::applySunpouWidths);
 }

@@ -146,4 +146,17 @@ void ItemGridView::onRowDragged(int logicalIndex, int oldVisualIndex, int newVis
         return;
     m_grid->moveRowTo(logicalIndex, newVisualIndex);
     setCurrentCell(col(), newVisualIndex);
+    emit rowMoved(logicalIndex, newVisualIndex);
+}
+
+void ItemGridView::setDragMode(bool on)
+{
+    if (m_dragMode == on)
+        return;
+    m_dragMode = on;
+    if (on)
+        viewport()->setCursor(Qt::DragMoveCursor);
+    else
+        viewport()->unsetCursor();
+    emit dragModeChanged(on);
 }

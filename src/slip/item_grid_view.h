@@ -40,6 +40,16 @@ public:
     // Scrolls so that the given item row is the first one visible.
     void setTopRow(int row);
 
+    // Drag mode: the grid's rows are ready to be dragged elsewhere (into the parts
+    // catalogue). The pointer shows it over the cells. A drag that ends, and a row move, end it.
+    void setDragMode(bool on);
+    bool isDragMode() const { return m_dragMode; }
+
+signals:
+    // A row was dragged by its number cell from one row to another (model rows).
+    void rowMoved(int from, int to);
+    void dragModeChanged(bool on);
+
 private:
     void applyFixedStyle();
     void adoptRowCount();
@@ -50,4 +60,5 @@ private:
     QColor m_fixedBackground{0x80, 0x80, 0xFF};
     QColor m_fixedText{Qt::white};
     int m_rowHeight = 20;
+    bool m_dragMode = false;
 };
