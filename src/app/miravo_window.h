@@ -201,6 +201,10 @@ public:
     // The preview recorder and the state of a print run (the preview-cancelled flag).
     TPrintPreview PP1;
     PrintRunState printRunState;
+    // Set while the preview window shows a receipt or an envelope, so that its 印刷 button
+    // prints the same document and its WMF and JPEG buttons refuse.
+    bool receiptPreviewMode = false;
+    bool envelopePreviewMode = false;
     // The printer all print commands use; the desktop's printers unless one was set.
     PrinterDevice &printer();
     void setPrinter(PrinterDevice *device);
@@ -259,6 +263,11 @@ public:
     // 印刷 and ﾌﾟﾚﾋﾞｭｰ.
     void SpeedButton6Click();
     void SpeedButton30Click();
+    // 領収証 and 封筒: the left button prints, the right one previews.
+    void SpeedButton16Click();
+    void SpeedButton16RightClick();
+    void SpeedButton18Click();
+    void SpeedButton18RightClick();
     // 先頭, 前, 次, 最後.
     void pageThroughSlips(SlipFolder::Page page);
     // 設定: the print settings dialog, and what the window takes from the settings after it.
@@ -294,8 +303,8 @@ public:
     void showCalculation(const KeisanResult &result) override;
     void importEstimate(const QString &path) override;
 
-    // What the preview commands ask of the window. Receipts, envelopes and the statement
-    // are not part of the program yet: their steps say so.
+    // What the preview commands ask of the window. The statement is not part of the program
+    // yet: its steps say so.
     QString honorific() const override;
     void recalculate() override;
     void printReceipt(bool small) override;
@@ -309,6 +318,9 @@ public:
     void previewStatement(bool formNo2) override;
     void previewSlip() override;
     void openPreviewWindow() override;
+    void previewReceipt(bool small) override;
+    void previewEnvelope(bool longNo3) override;
+    void openPreviewWindowFor(PreviewMode mode) override;
 
     // What the item grid's editors ask of the window; recalculate() above serves them too.
     bool sizeColumnShown() const override;
@@ -421,6 +433,9 @@ private:
     // Shutdown: asks what the exit command asks; true when the window may close.
     bool confirmClose();
     SlipPrintJob printJob();
+    // The job of a receipt or an envelope; a receipt acknowledges the statement while it is
+    // shown.
+    SlipPrintJob documentJob();
     void printSlipNow();
     void exportPreviewPages(TPREV &window, PageExportFormat format);
     // The settings command's steps around the dialog.

@@ -104,14 +104,24 @@ void TMIRAVO::buildCommands()
         {SpeedButton10, [this] { pageThroughSlips(SlipFolder::Page::Last); }},
         {SpeedButton30, [this] { SpeedButton30Click(); }},
         {SpeedButton26, [this] { SpeedButton26Click(); }},
-        {SpeedButton16, nullptr}, // 領収証
-        {SpeedButton18, nullptr}, // 封筒
+        {SpeedButton16, [this] { SpeedButton16Click(); }},
+        {SpeedButton18, [this] { SpeedButton18Click(); }},
         {SpeedButton19, nullptr}, // 検索
     };
     for (const auto &[button, handler] : toolbarOnly) {
         QAction *action = commands->addToolbarCommand(button->objectName(), handler);
         CommandActions::followEnabled(button, action);
         connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    }
+    // The right button of 領収証 and 封筒 previews what the left one prints.
+    const std::pair<QToolButton *, void (TMIRAVO::*)()> previewButtons[] = {
+        {SpeedButton16, &TMIRAVO::SpeedButton16RightClick},
+        {SpeedButton18, &TMIRAVO::SpeedButton18RightClick},
+    };
+    for (const auto &[button, preview] : previewButtons) {
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [this, preview = preview] { (this->*preview)(); });
     }
 
     for (int position = 1; position <= MainMenu::labelCount; ++position)

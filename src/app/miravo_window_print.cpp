@@ -1,4 +1,4 @@
-// Printing the slip, its preview and the export of previewed pages.
+// Printing the slip, receipts and envelopes, their previews and the export of previewed pages.
 #include "miravo_window.h"
 
 #include "common/prompter.h"
@@ -6,7 +6,9 @@
 #include "preview/page_export.h"
 #include "preview/preview_commands.h"
 #include "preview/preview_window.h"
+#include "print/envelope_layouts.h"
 #include "print/nk_printer.h"
+#include "print/receipt_layouts.h"
 #include "print/slip_layouts.h"
 #include "slip/slip_print_job.h"
 #include "slip/string_grid.h"
@@ -77,19 +79,84 @@ void TMIRAVO::recalculate()
     Keisan();
 }
 
-void TMIRAVO::printReceipt(bool)
+SlipPrintJob TMIRAVO::documentJob()
 {
-    sayNotAvailableYet(QStringLiteral("領収証の印刷"));
+    SlipPrintJob job = printJob();
+    // While the statement grid is shown the receipt acknowledges the statement: its sums go
+    // into job.statement once the statement keeps them; until then the slip's totals serve.
+    return job;
+}
+
+void TMIRAVO::SpeedButton16Click()
+{
+    runReceiptPrint(*this);
+}
+
+void TMIRAVO::SpeedButton16RightClick()
+{
+    runReceiptPreview(printRunState.previewCancelled, *this);
+}
+
+void TMIRAVO::SpeedButton18Click()
+{
+    runEnvelopePrint(*this);
+}
+
+void TMIRAVO::SpeedButton18RightClick()
+{
+    runEnvelopePreview(printRunState.previewCancelled, *this);
+}
+
+void TMIRAVO::printReceipt(bool small)
+{
+    SlipPrintJob job = documentJob();
+    if (small)
+        PRINT_RYOSYUU_S(job, printer(), printRunState);
+    else
+        PRINT_RYOSYUU(job, printer(), printRunState);
+    A5->setChecked(job.header.A5);
 }
 
 void TMIRAVO::forgetReceiptProviso()
 {
-    // No receipt proviso is remembered before receipts are part of the program.
+    printRunState.receiptProviso.clear();
 }
 
-void TMIRAVO::printEnvelope(bool)
+void TMIRAVO::printEnvelope(bool longNo3)
 {
-    sayNotAvailableYet(QStringLiteral("封筒の印刷"));
+    SlipPrintJob job = documentJob();
+    if (longNo3)
+        FUUTOU3(job, printer(), printRunState);
+    else
+        FUUTOU(job, printer(), printRunState);
+}
+
+void TMIRAVO::previewReceipt(bool small)
+{
+    SlipPrintJob job = documentJob();
+    if (small)
+        PP_PRINT_RYOSYUU_S(job, printer(), PP1, printRunState);
+    else
+        PP_PRINT_RYOSYUU(job, printer(), PP1, printRunState);
+    A5->setChecked(job.header.A5);
+}
+
+void TMIRAVO::previewEnvelope(bool longNo3)
+{
+    SlipPrintJob job = documentJob();
+    if (longNo3)
+        FUUTOU3_PP(job, printer(), PP1, printRunState);
+    else
+        FUUTOU_PP(job, printer(), PP1, printRunState);
+}
+
+void TMIRAVO::openPreviewWindowFor(PreviewMode mode)
+{
+    receiptPreviewMode = mode == PreviewMode::Receipt;
+    envelopePreviewMode = mode == PreviewMode::Envelope;
+    openPreviewWindow();
+    receiptPreviewMode = false;
+    envelopePreviewMode = false;
 }
 
 void TMIRAVO::printStatement(bool)
@@ -136,7 +203,8 @@ void TMIRAVO::openPreviewWindow()
     // A fresh window for every preview; it hides this one while it shows.
     TPREV window(PP1, this);
     connect(&window, &TPREV::printRequested, this, [this] {
-        printFromPreview(previewMode(false, false, slip.state.statementMode), *this);
+        printFromPreview(
+            previewMode(receiptPreviewMode, envelopePreviewMode, slip.state.statementMode), *this);
     });
     connect(&window, &TPREV::wmfExportRequested, this,
             [this, &window] { exportPreviewPages(window, PageExportFormat::Wmf); });
@@ -152,6 +220,7 @@ void TMIRAVO::exportPreviewPages(TPREV &window, PageExportFormat format)
 {
     PageExportRequest request;
     request.format = format;
+    request.receiptOrEnvelopePreview = receiptPreviewMode || envelopePreviewMode;
     request.fileTitle = TITLE->text();
     ::exportPreviewPages(request, PP1, window);
 }

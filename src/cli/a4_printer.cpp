@@ -6,8 +6,7 @@ constexpr int printerDpi = 600;
 
 } // namespace
 
-A4Printer::A4Printer()
-    : m_printer(
-          {VirtualPrinter::Model{QStringLiteral("Virtual"), {QPageSize(QPageSize::A4)}, true}},
-          printerDpi)
+HeadlessPrinter::HeadlessPrinter(const QPageSize &paper, bool followsOrientation)
+    : m_printer({VirtualPrinter::Model{QStringLiteral("Virtual"), {paper}, true}}, printerDpi)
+    , m_followsOrientation(followsOrientation)
 {}

@@ -2,14 +2,17 @@
 
 #include "print/printer_device.h"
 
-// The printer of the headless commands: one colour printer with A4 paper only, 600 dpi, the
-// whole sheet printable, and always portrait. The print preparation may ask for landscape
-// (for A5 paper fed upright, or from a remembered choice); a page drawn without a desktop
-// has no one to turn the paper, so the sheet stays A4 portrait.
-class A4Printer final : public PrinterDevice
+#include <QPageSize>
+
+// The printer of the headless commands: one colour printer with one paper, 600 dpi, the whole
+// sheet printable. A slip page stays portrait: the print preparation may ask for landscape
+// (for A5 paper fed upright, or from a remembered choice), but a page drawn without a desktop
+// has no one to turn the paper. An envelope is drawn on its own paper fed sideways, which the
+// envelope printer follows.
+class HeadlessPrinter : public PrinterDevice
 {
 public:
-    A4Printer();
+    HeadlessPrinter(const QPageSize &paper, bool followsOrientation);
 
     QStringList printerNames() const override { return m_printer.printerNames(); }
     int printerIndex() const override { return m_printer.printerIndex(); }
@@ -17,8 +20,12 @@ public:
     QStringList paperNames() const override { return m_printer.paperNames(); }
     int paperIndex() const override { return m_printer.paperIndex(); }
     void setPaperIndex(int index) override { m_printer.setPaperIndex(index); }
-    bool landscape() const override { return false; }
-    void setLandscape(bool) override {}
+    bool landscape() const override { return m_followsOrientation && m_printer.landscape(); }
+    void setLandscape(bool landscape) override
+    {
+        if (m_followsOrientation)
+            m_printer.setLandscape(landscape);
+    }
     bool supportsColour() const override { return m_printer.supportsColour(); }
     void setColour(bool colour) override { m_printer.setColour(colour); }
     void applySettings() override {}
@@ -33,4 +40,24 @@ public:
 
 private:
     VirtualPrinter m_printer;
+    bool m_followsOrientation;
+};
+
+// A4 portrait: slips and receipts.
+class A4Printer final : public HeadlessPrinter
+{
+public:
+    A4Printer()
+        : HeadlessPrinter(QPageSize(QPageSize::A4), false)
+    {}
+};
+
+// An envelope fed sideways: 角形2号 for the ordinary envelope, 長形3号 for the long one.
+class EnvelopePrinter final : public HeadlessPrinter
+{
+public:
+    explicit EnvelopePrinter(bool longNo3)
+        : HeadlessPrinter(QPageSize(longNo3 ? QPageSize::EnvelopeChou3 : QPageSize::EnvelopeKaku2),
+                          true)
+    {}
 };

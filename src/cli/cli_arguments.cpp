@@ -34,6 +34,29 @@ const char usage[] =
     "      --date-none leaves the dates out. --ops writes the drawing operations of every\n"
     "      page as JSON (device pixels, colours as 0xBBGGRR). The 24-row and 36-row layouts\n"
     "      are not available yet.\n"
+    "  statement FILE... [--lump-tax] (--json | --txt OUT)\n"
+    "      Compile the slip files, in the order given, into an itemized statement as\n"
+    "      明細読込み does: each slip's items, then its consumption tax (exclusive by the\n"
+    "      rounding mode of PRINT.INI, inclusive truncated, none when exempt). --lump-tax\n"
+    "      adds one exclusive tax for the whole statement (refused when a slip brought a tax\n"
+    "      row). --json prints one JSON object: rows (the 13 cells of every statement row up\n"
+    "      to the last one used), totals (net, tax, amountSum, taxSum, costSum, inclusive),\n"
+    "      panels (status bar panels 2 to 6) and TOTALKIN; --txt writes the statement's text\n"
+    "      export to OUT. A missing file is skipped with a note.\n"
+    "  export FILE OUT.txt\n"
+    "      Open and recalculate FILE as calc does and write its text export: the header block\n"
+    "      and every item row, each cell followed by a tab (Shift_JIS, CR LF).\n"
+    "  receipt FILE [--small] [--for TEXT] [--date-none]\n"
+    "          (--pdf OUT.pdf | --png DIR [--dpi N]) [--ops OUT.json]\n"
+    "      Draw the receipt (領収証) of FILE's total with the preview of the receipt layout:\n"
+    "      the receipt and its copy (控), or with --small the small receipt with its stub.\n"
+    "      --for gives the 但し書き, --date-none leaves the date out. Pages, names and --ops\n"
+    "      as for render; receipts are not written as WMF or JPEG.\n"
+    "  envelope FILE [--long] [--window] (--pdf OUT.pdf | --png DIR [--dpi N]) [--ops OUT.json]\n"
+    "      Draw the envelope of FILE's customer on a 角形2号 envelope fed sideways, or with\n"
+    "      --long on a 長形3号 envelope. Without a customer name and address the envelope\n"
+    "      may be a window envelope: --window answers Yes (only the company block, further\n"
+    "      left), otherwise the answer is No. Output as for receipt.\n"
     "\n"
     "Options:\n"
     "  --home DIR   use DIR as the program directory (settings and list files)\n"
@@ -60,6 +83,13 @@ const KnownOptions statementOptions = {
     {QStringLiteral("--txt")},
     {QStringLiteral("--lump-tax"), QStringLiteral("--json")},
 };
+const KnownOptions documentOptions = {
+    {QStringLiteral("--pdf"), QStringLiteral("--png"), QStringLiteral("--dpi"),
+     QStringLiteral("--wmf"), QStringLiteral("--jpeg"), QStringLiteral("--ops"),
+     QStringLiteral("--for")},
+    {QStringLiteral("--date-none"), QStringLiteral("--small"), QStringLiteral("--long"),
+     QStringLiteral("--window")},
+};
 
 struct SplitArguments
 {
@@ -71,8 +101,8 @@ struct SplitArguments
 // the command does not take.
 KnownOptions anyCommandOptions()
 {
-    return {renderOptions.values + statementOptions.values,
-            renderOptions.flags + statementOptions.flags};
+    return {renderOptions.values + statementOptions.values + documentOptions.values,
+            renderOptions.flags + statementOptions.flags + documentOptions.flags};
 }
 
 SplitArguments splitArguments(const QStringList &arguments, const KnownOptions &known)
@@ -159,18 +189,77 @@ int readDpi(const QString &value)
     return dpi;
 }
 
+// The output options every drawing command shares; false for another option.
+struct OutputReading
+{
+    RenderOptions &options;
+    int outputs = 0;
+    bool dpiGiven = false;
+
+    bool read(const QString &name, const QString &value)
+    {
+        if (name == QLatin1String("--dpi")) {
+            options.dpi = readDpi(value);
+            dpiGiven = true;
+            return true;
+        }
+        if (name == QLatin1String("--ops")) {
+            if (value.isEmpty())
+                throw UsageError(QStringLiteral("--ops needs a file name"));
+            options.opsFile = value;
+            return true;
+        }
+        PageOutput output;
+        if (name == QLatin1String("--pdf"))
+            output = PageOutput::Pdf;
+        else if (name == QLatin1String("--png"))
+            output = PageOutput::Png;
+        else if (name == QLatin1String("--wmf"))
+            output = PageOutput::Wmf;
+        else if (name == QLatin1String("--jpeg"))
+            output = PageOutput::Jpeg;
+        else
+            return false;
+        if (value.isEmpty())
+            throw UsageError(QStringLiteral("%1 needs a file or folder name").arg(name));
+        options.output = output;
+        options.target = value;
+        ++outputs;
+        return true;
+    }
+
+    void check(const QString &command, const QString &choices) const
+    {
+        if (outputs != 1)
+            throw UsageError(QStringLiteral("%1 needs exactly one of %2").arg(command, choices));
+        if (dpiGiven && options.output != PageOutput::Png)
+            throw UsageError(QStringLiteral("--dpi applies to --png only"));
+    }
+};
+
+void refuseRepeats(const SplitArguments &split)
+{
+    QSet<QString> given;
+    for (const auto &option : split.options) {
+        if (given.contains(option.first))
+            throw UsageError(QStringLiteral("option %1 given twice").arg(option.first));
+        given.insert(option.first);
+    }
+}
+
+[[noreturn]] void refuseOption(const QString &command, const QString &name)
+{
+    throw UsageError(QStringLiteral("%1 takes no option %2").arg(command, name));
+}
+
 RenderOptions readRenderOptions(const SplitArguments &split)
 {
     RenderOptions options;
+    OutputReading output{options};
     bool layoutGiven = false;
     bool kindsGiven = false;
-    bool dpiGiven = false;
-    int outputs = 0;
-    QSet<QString> given;
+    refuseRepeats(split);
     for (const auto &[name, value] : split.options) {
-        if (given.contains(name))
-            throw UsageError(QStringLiteral("option %1 given twice").arg(name));
-        given.insert(name);
         if (name == QLatin1String("--layout")) {
             options.layout = readLayout(value);
             layoutGiven = true;
@@ -181,33 +270,15 @@ RenderOptions readRenderOptions(const SplitArguments &split)
             options.a5 = true;
         } else if (name == QLatin1String("--date-none")) {
             options.dateNone = true;
-        } else if (name == QLatin1String("--dpi")) {
-            options.dpi = readDpi(value);
-            dpiGiven = true;
-        } else if (name == QLatin1String("--ops")) {
-            if (value.isEmpty())
-                throw UsageError(QStringLiteral("--ops needs a file name"));
-            options.opsFile = value;
-        } else {
-            const PageOutput output = name == QLatin1String("--pdf")   ? PageOutput::Pdf
-                                      : name == QLatin1String("--png") ? PageOutput::Png
-                                      : name == QLatin1String("--wmf") ? PageOutput::Wmf
-                                                                       : PageOutput::Jpeg;
-            if (value.isEmpty())
-                throw UsageError(QStringLiteral("%1 needs a file or folder name").arg(name));
-            options.output = output;
-            options.target = value;
-            ++outputs;
+        } else if (!output.read(name, value)) {
+            refuseOption(QStringLiteral("render"), name);
         }
     }
     if (!layoutGiven)
         throw UsageError(QStringLiteral("render needs --layout 5|7|24|36"));
     if (!kindsGiven)
         throw UsageError(QStringLiteral("render needs --kinds DIGITS"));
-    if (outputs != 1)
-        throw UsageError(QStringLiteral("render needs exactly one of --pdf, --png, --wmf, --jpeg"));
-    if (dpiGiven && options.output != PageOutput::Png)
-        throw UsageError(QStringLiteral("--dpi applies to --png only"));
+    output.check(QStringLiteral("render"), QStringLiteral("--pdf, --png, --wmf, --jpeg"));
     return options;
 }
 
@@ -242,6 +313,33 @@ StatementOptions readStatementOptions(const SplitArguments &split)
     return options;
 }
 
+// receipt and envelope: their own flags and the PDF or PNG output.
+void readDocumentOptions(const QString &command, const SplitArguments &split, CommandLine &line)
+{
+    const bool receipt = command == QLatin1String("receipt");
+    OutputReading output{line.render};
+    refuseRepeats(split);
+    for (const auto &[name, value] : split.options) {
+        if (receipt && name == QLatin1String("--small"))
+            line.document.small = true;
+        else if (receipt && name == QLatin1String("--for"))
+            line.document.forText = value;
+        else if (receipt && name == QLatin1String("--date-none"))
+            line.document.dateNone = true;
+        else if (!receipt && name == QLatin1String("--long"))
+            line.document.longNo3 = true;
+        else if (!receipt && name == QLatin1String("--window"))
+            line.document.window = true;
+        else if (!output.read(name, value))
+            refuseOption(command, name);
+    }
+    output.check(command, QStringLiteral("--pdf, --png"));
+    if (line.render.output == PageOutput::Wmf || line.render.output == PageOutput::Jpeg)
+        throw UsageError(
+            QStringLiteral("%1: receipts and envelopes are not written as WMF or JPEG pages")
+                .arg(command));
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -253,10 +351,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const SplitArguments split = [&] {
         if (command == QLatin1String("--help") || command == QLatin1String("--version"))
             return SplitArguments{arguments.mid(1), {}};
-        if (command == QLatin1String("render"))
-            return splitArguments(arguments.mid(1), renderOptions);
         if (command == QLatin1String("statement"))
             return splitArguments(arguments.mid(1), statementOptions);
+        if (command == QLatin1String("receipt") || command == QLatin1String("envelope"))
+            return splitArguments(arguments.mid(1), documentOptions);
         return splitArguments(arguments.mid(1), anyCommandOptions());
     }();
 
@@ -291,6 +389,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.command = CliCommand::Export;
         line.file = split.positional.at(0);
         line.textFile = split.positional.at(1);
+    } else if (command == QLatin1String("receipt") || command == QLatin1String("envelope")) {
+        expectPositional(command, split.positional, 1, "one slip file");
+        line.command =
+            command == QLatin1String("receipt") ? CliCommand::Receipt : CliCommand::Envelope;
+        line.file = split.positional.at(0);
+        readDocumentOptions(command, split, line);
     } else {
         throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
     }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { Help, Version, Calc, Save, Render, Statement, Export };
+enum class CliCommand { Help, Version, Calc, Save, Render, Statement, Export, Receipt, Envelope };
 
 enum class PageOutput { Pdf, Png, Wmf, Jpeg };
 
@@ -21,6 +21,17 @@ struct RenderOptions
     QString opsFile; // where the recorded operations go as JSON; empty for none
 };
 
+// What receipt and envelope take besides the output (their output options are those of
+// render, PDF and PNG only).
+struct DocumentOptions
+{
+    bool small = false;    // receipt: the small receipt
+    QString forText;       // receipt: the 但し書き
+    bool dateNone = false; // receipt: print without the date
+    bool longNo3 = false;  // envelope: the long No. 3 envelope
+    bool window = false;   // envelope: answer Yes to the window-envelope question
+};
+
 struct CommandLine
 {
     CliCommand command = CliCommand::Help;
@@ -29,6 +40,7 @@ struct CommandLine
     QString textFile; // export: the text file to write
     RenderOptions render;
     StatementOptions statement;
+    DocumentOptions document;
 };
 
 // Reads the arguments after the program name (and after --home was taken out). Throws

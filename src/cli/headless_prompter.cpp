@@ -35,7 +35,7 @@ void HeadlessPrompter::information(const QString &text)
 bool HeadlessPrompter::question(const QString &text)
 {
     messages.append({Kind::Question, text});
-    return true;
+    return !answeredNo.contains(text);
 }
 
 void HeadlessPrompter::warning(const QString &text)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The prompter of the headless commands: nobody is there to answer, so every question is
 // answered Yes (the command line already said what to do), input boxes and choosers are
@@ -26,6 +27,8 @@ public:
     HeadlessPrompter &operator=(const HeadlessPrompter &) = delete;
 
     QList<Message> messages;
+    // Questions the command line answered No to; every other question is answered Yes.
+    QStringList answeredNo;
 
     // The first message of a kind, empty when there is none.
     QString first(Kind kind) const;

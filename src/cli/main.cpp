@@ -2,6 +2,7 @@
 #include "cli_arguments.h"
 #include "cli_errors.h"
 #include "cli_output.h"
+#include "document_command.h"
 #include "render_command.h"
 #include "save_command.h"
 #include "statement_command.h"
@@ -46,6 +47,10 @@ int runCommand(const CommandLine &line)
         return runStatement(line.statement);
     case CliCommand::Export:
         return runExport(line.file, line.textFile);
+    case CliCommand::Receipt:
+        return runReceipt(line.file, line.document, line.render);
+    case CliCommand::Envelope:
+        return runEnvelope(line.file, line.document, line.render);
     }
     return usageFailure;
 }

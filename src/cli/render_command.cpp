@@ -49,14 +49,23 @@ SlipKindCaptions renamedCaptions()
 
 SlipPrintJob printJob(const OpenedSlip &opened, const RenderOptions &options)
 {
-    // A logo that is missing or cannot be loaded is left out, as the window does.
-    SlipPrintJob job = slipPrintJob(opened.slip, loadLogoPicture(), renamedCaptions());
+    SlipPrintJob job = headlessPrintJob(opened);
     job.header.PRN_S = options.layout == 7 ? 1 : 0;
     chooseKinds(job.header, options.kinds);
     job.header.A5 = options.a5;
     job.header.DATE_CHECK = options.dateNone;
     return job;
 }
+
+} // namespace
+
+SlipPrintJob headlessPrintJob(const OpenedSlip &opened)
+{
+    // A logo that is missing or cannot be loaded is left out, as the window does.
+    return slipPrintJob(opened.slip, loadLogoPicture(), renamedCaptions());
+}
+
+namespace {
 
 // The preview command without its window: the recorded pages go to files instead of the
 // preview window. A slip render reaches neither statements nor the preview's own print
@@ -88,6 +97,9 @@ public:
     void previewStatement(bool) override { refuse(); }
     void previewSlip() override { ::previewSlip(m_job, m_printer, m_preview, m_state); }
     void openPreviewWindow() override { m_pagesReady = true; }
+    void previewReceipt(bool) override { refuse(); }
+    void previewEnvelope(bool) override { refuse(); }
+    void openPreviewWindowFor(PreviewMode) override { refuse(); }
 
 private:
     [[noreturn]] void refuse() const
@@ -117,7 +129,13 @@ int runRender(const QString &file, const RenderOptions &options)
     messages.messages.clear();
     RenderHost host(slip, job, printer, preview, state);
     runSlipPreview(state.previewCancelled, host);
-    if (!host.pagesReady() || preview.PageCount() == 0) {
+    return writeRenderedPages(file, preview, host.pagesReady(), options, messages);
+}
+
+int writeRenderedPages(const QString &file, const TPrintPreview &preview, bool drawn,
+                       const RenderOptions &options, const HeadlessPrompter &messages)
+{
+    if (!drawn || preview.PageCount() == 0) {
         const QString reason = messages.first(HeadlessPrompter::Kind::Information);
         throw InputError(file, reason.isEmpty() ? QStringLiteral("nothing to draw") : reason);
     }

@@ -40,7 +40,8 @@ const QString &question(PageExportFormat format)
 // Asks for the base name; nothing when the user stopped or the name was refused.
 std::optional<QString> confirmBaseName(const PageExportRequest &request, PageExportView &view)
 {
-    if (request.receiptOrEnvelopePreview) {
+    // Receipts and envelopes are not for mail attachments as pictures; a PDF of them is.
+    if (request.receiptOrEnvelopePreview && request.format != PageExportFormat::Pdf) {
         prompter().information(Text::refused);
         return std::nullopt;
     }

@@ -37,7 +37,7 @@ public:
 struct PageExportRequest
 {
     PageExportFormat format = PageExportFormat::Wmf;
-    // Receipts and envelopes are not exported.
+    // Receipts and envelopes are not exported as WMF or JPEG pages (their PDF is).
     bool receiptOrEnvelopePreview = false;
     // The main window's file title (TITLE), part of the proposed name.
     QString fileTitle;

@@ -8,22 +8,8 @@ namespace {
 
 void printReceipt(PreviewHost &host)
 {
-    // A receipt without an honorific is how a blank receipt is printed, so this only warns.
-    if (isMissingHonorific(host.honorific()))
-        prompter().information(PreviewText::noHonorificReceipt());
-    host.printReceipt(PrintIni::smallReceipt.on());
+    runReceiptPrint(host);
     host.forgetReceiptProviso();
-    prompter().setBusy(false);
-}
-
-void printEnvelope(PreviewHost &host)
-{
-    if (isMissingHonorific(host.honorific()))
-        prompter().information(PreviewText::noHonorific());
-    if (!prompter().question(PreviewText::envelopeQuestion()))
-        return;
-    host.printEnvelope(PrintIni::longEnvelope.on());
-    prompter().setBusy(false);
 }
 
 void printStatement(PreviewHost &host)
@@ -68,7 +54,7 @@ void printFromPreview(PreviewMode mode, PreviewHost &host)
         printReceipt(host);
         break;
     case PreviewMode::Envelope:
-        printEnvelope(host);
+        runEnvelopePrint(host);
         break;
     case PreviewMode::Statement:
         printStatement(host);
@@ -77,6 +63,43 @@ void printFromPreview(PreviewMode mode, PreviewHost &host)
         printSlip(host);
         break;
     }
+}
+
+void runReceiptPrint(PreviewHost &host)
+{
+    // A receipt without an honorific is how a blank receipt is printed, so this only warns.
+    if (isMissingHonorific(host.honorific()))
+        prompter().information(PreviewText::noHonorificReceipt());
+    host.printReceipt(PrintIni::smallReceipt.on());
+    prompter().setBusy(false);
+}
+
+void runEnvelopePrint(PreviewHost &host)
+{
+    if (isMissingHonorific(host.honorific()))
+        prompter().information(PreviewText::noHonorific());
+    if (!prompter().question(PreviewText::envelopeQuestion()))
+        return;
+    host.printEnvelope(PrintIni::longEnvelope.on());
+    prompter().setBusy(false);
+}
+
+void runReceiptPreview(bool &previewCancelled, PreviewHost &host)
+{
+    previewCancelled = true;
+    host.previewReceipt(PrintIni::smallReceipt.on());
+    if (!previewCancelled)
+        host.openPreviewWindowFor(PreviewMode::Receipt);
+    prompter().setBusy(false);
+}
+
+void runEnvelopePreview(bool &previewCancelled, PreviewHost &host)
+{
+    previewCancelled = true;
+    host.previewEnvelope(PrintIni::longEnvelope.on());
+    if (!previewCancelled)
+        host.openPreviewWindowFor(PreviewMode::Envelope);
+    prompter().setBusy(false);
 }
 
 void runSlipPreview(bool &previewCancelled, PreviewHost &host)

@@ -63,11 +63,28 @@ public:
     // honorific, refuses a slip without a kind and records the PP_ twin of PRN_S.
     virtual void previewSlip() = 0;
     virtual void openPreviewWindow() = 0; // a fresh TPREV, modal
+
+    // The right buttons of 領収証 and 封筒.
+    virtual void previewReceipt(bool small) = 0;    // PP_PRINT_RYOSYUU(_S)
+    virtual void previewEnvelope(bool longNo3) = 0; // FUUTOU(3)_PP
+    // A fresh TPREV in the receipt or envelope preview mode, which its 印刷 button follows;
+    // the mode ends when the window closes.
+    virtual void openPreviewWindowFor(PreviewMode mode) = 0;
 };
 
 // The preview's 印刷 button: prints the document being previewed for real. The preview
 // window stays open afterwards.
 void printFromPreview(PreviewMode mode, PreviewHost &host);
+
+// The left buttons of 領収証 and 封筒: the honorific reminder (and for the envelope the
+// question whether to print the address at all), then the printer version of the layout
+// PRINT.INI chooses.
+void runReceiptPrint(PreviewHost &host);
+void runEnvelopePrint(PreviewHost &host);
+// Their right buttons: the preview twin, then the preview window in receipt or envelope
+// preview mode when the twin cleared previewCancelled.
+void runReceiptPreview(bool &previewCancelled, PreviewHost &host);
+void runEnvelopePreview(bool &previewCancelled, PreviewHost &host);
 
 // The ﾌﾟﾚﾋﾞｭｰ command. previewCancelled is the main window's flag: set here, cleared by a
 // page producer once its printer setup was confirmed. The window opens only when it was

@@ -10,3 +10,7 @@
 // Included only by layout_registry.cpp.
 MIRAVO_LAYOUT(FiveRowSlip, makeFiveRowSlipLayout)
 MIRAVO_LAYOUT(SevenRowSlip, makeSevenRowSlipLayout)
+MIRAVO_LAYOUT(Receipt, makeReceiptLayout)
+MIRAVO_LAYOUT(SmallReceipt, makeSmallReceiptLayout)
+MIRAVO_LAYOUT(Envelope, makeEnvelopeLayout)
+MIRAVO_LAYOUT(LongEnvelope, makeLongEnvelopeLayout)

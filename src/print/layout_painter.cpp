@@ -13,12 +13,12 @@ LayoutScale layoutScale(int pageWidth, int pageHeight, bool a5Mode)
 
 int Placement::x(double units) const
 {
-    return int(std::trunc(units * double(scale.H) + xo));
+    return int(std::trunc((units + shiftX) * double(scale.H) + xo));
 }
 
 int Placement::y(double units) const
 {
-    return int(std::trunc(units * double(scale.V) + yo));
+    return int(std::trunc((units + shiftY) * double(scale.V) + yo));
 }
 
 int wholeMmOffset(const PrintIni::IntegerKey &key, float scale)

@@ -29,12 +29,15 @@ struct LayoutScale
 
 LayoutScale layoutScale(int pageWidth, int pageHeight, bool a5Mode);
 
-// Device position of layout units with the image's device offsets.
+// Device position of layout units with the image's device offsets. A block drawn away from
+// its usual place (the receipt's company block) is shifted in layout units, before scaling.
 struct Placement
 {
     LayoutScale scale;
     int xo = 0;
     int yo = 0;
+    double shiftX = 0;
+    double shiftY = 0;
 
     int x(double units) const;
     int y(double units) const;

@@ -40,6 +40,12 @@ bool layoutAvailable(LayoutId id)
     return registration(id) != nullptr;
 }
 
+bool runLayoutOf(LayoutId id, const LayoutInput &input, const PrintTarget &target)
+{
+    const std::unique_ptr<Layout> layout = makeLayout(id, input);
+    return layout && runLayout(*layout, target, input.state);
+}
+
 std::optional<LayoutId> slipLayoutId(int prnS)
 {
     switch (prnS) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout.h"
+#include "layout_runner.h"
 #include "print_job.h"
 
 #include <memory>
@@ -33,6 +34,9 @@ struct LayoutInput
 // The layout of id made for one run; nullptr when that layout is not built yet.
 std::unique_ptr<Layout> makeLayout(LayoutId id, const LayoutInput &input);
 bool layoutAvailable(LayoutId id);
+// Makes the layout of id for the job and runs it against the target (runLayout). False
+// when the layout is not built or the run stopped before drawing.
+bool runLayoutOf(LayoutId id, const LayoutInput &input, const PrintTarget &target);
 
 // The slip layout of a layout choice PRN_S (0 5 rows, 1 7 rows, 2 24 rows, 3 36 rows);
 // nothing for another index.

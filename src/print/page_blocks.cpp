@@ -10,12 +10,6 @@
 
 namespace {
 
-// Company-block positions: the key's millimetres × 14 added to the base in layout units.
-int companyOffset(const PrintIni::IntegerKey &positionKey)
-{
-    return positionKey.value() * 14;
-}
-
 int roundOff(double value)
 {
     return int(value >= 0 ? std::trunc(value + 0.5) : std::trunc(value - 0.5));
@@ -25,15 +19,20 @@ int roundOff(double value)
 
 QImage loadLogoPicture()
 {
-    const QString path = PrintIni::logoPath.value();
+    const QString file = existingPictureFile(PrintIni::logoPath.value());
+    QImage logo;
+    if (file.isEmpty() || !logo.load(file))
+        return {};
+    return logo;
+}
+
+QString existingPictureFile(const QString &path)
+{
     if (path.isEmpty())
         return {};
     for (const QString &candidate : {path, QString(path).replace(u'\\', u'/')}) {
-        if (QFileInfo::exists(candidate)) {
-            QImage logo;
-            if (logo.load(candidate))
-                return logo;
-        }
+        if (QFileInfo::exists(candidate))
+            return candidate;
     }
     return {};
 }
@@ -189,47 +188,61 @@ void drawFreeLines(PrintCanvas &canvas, const QString &text1, int x1, int y1, co
 
 void drawCompanyBlock(LayoutPainter &painter, const SlipPageInfo &page)
 {
-    PrintCanvas &canvas = painter.canvas();
-    const Placement &p = painter.place();
-    canvas.setFontColour(painter.kindColour());
-    if (!page.logo.isNull()) {
-        canvas.drawBitmap(p.x(companyOffset(PrintIni::logoLeft) + 1700),
-                          p.y(companyOffset(PrintIni::logoTop) + 200), page.logo);
+    painter.canvas().setFontColour(painter.kindColour());
+    drawCompanyLines(painter.canvas(), painter.place(), page.logo, CompanyBlockGeometry());
+}
+
+int drawCompanyLines(PrintCanvas &canvas, const Placement &p, const QImage &logo,
+                     const CompanyBlockGeometry &g)
+{
+    const auto keyOffset = [&](const PrintIni::IntegerKey &key) {
+        return key.value() * g.keyUnits;
+    };
+    if (g.logoY && !logo.isNull()) {
+        canvas.drawBitmap(p.x(keyOffset(PrintIni::logoLeft) + g.baseX),
+                          p.y(keyOffset(PrintIni::logoTop) + *g.logoY), logo);
     }
 
-    const PrintIni::CompanyLineKeys &free1 = PrintIni::freeLine1;
-    const PrintIni::CompanyLineKeys &free2 = PrintIni::freeLine2;
-    canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
-    applyFontKey(canvas, free1.font);
-    canvas.setFontBold(false);
-    canvas.setFontPoints(free1.size.value());
-    drawFreeLines(canvas, free1.text.value(), p.x(companyOffset(free1.left) + 1700),
-                  p.y(companyOffset(free1.top) + 280), free2.text.value(),
-                  p.x(companyOffset(free2.left) + 1700), p.y(companyOffset(free2.top) + 320));
+    if (g.freeLine1Y && g.freeLine2Y) {
+        const PrintIni::CompanyLineKeys &free1 = PrintIni::freeLine1;
+        const PrintIni::CompanyLineKeys &free2 = PrintIni::freeLine2;
+        canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
+        applyFontKey(canvas, free1.font);
+        canvas.setFontBold(false);
+        canvas.setFontPoints(free1.size.value());
+        drawFreeLines(canvas, free1.text.value(), p.x(keyOffset(free1.left) + g.baseX),
+                      p.y(keyOffset(free1.top) + *g.freeLine1Y), free2.text.value(),
+                      p.x(keyOffset(free2.left) + g.baseX),
+                      p.y(keyOffset(free2.top) + *g.freeLine2Y));
+    }
 
     const PrintIni::CompanyLineKeys &name = PrintIni::companyName;
-    canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
+    if (!g.nameFace.isEmpty())
+        canvas.setFontFace(g.nameFace);
     applyFontKey(canvas, name.font);
     canvas.setFontBold(true);
     canvas.setFontPoints(name.size.value());
-    canvas.textOut(p.x(companyOffset(name.left) + 1700), p.y(companyOffset(name.top) + 360),
-                   name.text.value());
+    const int nameY = p.y(keyOffset(name.top) + g.nameY);
+    canvas.textOut(p.x(keyOffset(name.left) + g.baseX), nameY, name.text.value());
 
     canvas.setFontBold(false);
     canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
     const struct
     {
         const PrintIni::CompanyLineKeys &keys;
-        int baseY;
-    } lines[] = {{PrintIni::branchLine, 440},  {PrintIni::postalLine, 500},
-                 {PrintIni::addressLine, 560}, {PrintIni::address2Line, 620},
-                 {PrintIni::telLine, 680},     {PrintIni::faxLine, 740}};
+        std::optional<double> baseY;
+    } lines[] = {{PrintIni::branchLine, g.branchY},   {PrintIni::postalLine, g.postalY},
+                 {PrintIni::addressLine, g.addressY}, {PrintIni::address2Line, g.address2Y},
+                 {PrintIni::telLine, g.telY},         {PrintIni::faxLine, g.faxY}};
     for (const auto &line : lines) {
+        if (!line.baseY)
+            continue;
         canvas.setFontPoints(line.keys.size.value());
         applyFontKey(canvas, line.keys.font);
-        canvas.textOut(p.x(companyOffset(line.keys.left) + 1700),
-                       p.y(companyOffset(line.keys.top) + line.baseY), line.keys.text.value());
+        canvas.textOut(p.x(keyOffset(line.keys.left) + g.baseX),
+                       p.y(keyOffset(line.keys.top) + *line.baseY), line.keys.text.value());
     }
+    return nameY;
 }
 
 QString leadSentence(int kind, const SlipKindCaptions &captions)

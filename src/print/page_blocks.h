@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 // The fixed blocks around the item table of every slip page: title, address frame, slip
 // number and date, customer, company block with logo and free lines, lead sentence, and
 // the bank lines. Positions are layout units placed with the image's LayoutPainter.
@@ -28,6 +30,9 @@ struct SlipPageInfo
 // or cannot be read (never a message; the slips simply print without it). A path written
 // on Windows with "\" separators is tried with "/" as well.
 QImage loadLogoPicture();
+// The file a picture key names, as it exists here: the path as stored, or written on
+// Windows with "\" separators and tried with "/"; empty when neither exists.
+QString existingPictureFile(const QString &path);
 
 // The device offsets of the window-envelope mode ("[住所枠窓付き封筒用]=1"); all 0 outside it.
 struct WindowEnvelopeOffsets
@@ -48,6 +53,32 @@ void drawCustomerBlock(LayoutPainter &painter, const SlipPageInfo &page,
                        const WindowEnvelopeOffsets &w);
 void drawCompanyBlock(LayoutPainter &painter, const SlipPageInfo &page);
 void drawLeadSentence(LayoutPainter &painter, const SlipPageInfo &page);
+
+// Where a document puts the company block: the base of its x, the base y of each line, in
+// the document's units, and how many of those units one millimetre of a LEFT or TOP key is.
+// A slip has every line; receipts and envelopes leave some out (nullopt).
+struct CompanyBlockGeometry
+{
+    double baseX = 1700;
+    double keyUnits = 14;
+    std::optional<double> logoY = 200;
+    std::optional<double> freeLine1Y = 280;
+    std::optional<double> freeLine2Y = 320;
+    double nameY = 360;
+    // Empty: the name keeps the face in effect unless "[社名FONT]=" names one.
+    QString nameFace = QStringLiteral("ＭＳ ゴシック");
+    double branchY = 440;
+    double postalY = 500;
+    double addressY = 560;
+    double address2Y = 620;
+    double telY = 680;
+    std::optional<double> faxY = 740;
+};
+
+// The company block in the font colour set on the canvas. Returns the device y of the
+// company name.
+int drawCompanyLines(PrintCanvas &canvas, const Placement &place, const QImage &logo,
+                     const CompanyBlockGeometry &geometry);
 
 // The lead sentence of a kind; empty when the kind has none.
 QString leadSentence(int kind, const SlipKindCaptions &captions);

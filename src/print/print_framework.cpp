@@ -223,6 +223,12 @@ std::optional<PrinterMetrics> setUpPrinter(PrinterDevice &printer, const Printer
                                            bool writeChoice)
 {
     applyPrinterChoice(printer, choice);
+    return confirmPrinterSetup(printer, writeChoice ? &choice : nullptr);
+}
+
+std::optional<PrinterMetrics> confirmPrinterSetup(PrinterDevice &printer,
+                                                  const PrinterChoice *writeBack)
+{
     printer.applySettings();
     if (!printer.runSetupDialog())
         return std::nullopt;
@@ -230,8 +236,8 @@ std::optional<PrinterMetrics> setUpPrinter(PrinterDevice &printer, const Printer
     if (printer.supportsColour())
         printer.setColour(true);
     printer.applySettings();
-    if (writeChoice && printer.remembersChoice())
-        writePrinterChoice(printer, choice);
+    if (writeBack && printer.remembersChoice())
+        writePrinterChoice(printer, *writeBack);
     return metrics;
 }
 

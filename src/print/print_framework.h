@@ -79,6 +79,8 @@ int lastUsedRow(const StringGrid &items);
 struct PrintRunState
 {
     bool previewCancelled = false;
+    // The receipt's 但し書き, offered again at the next receipt run.
+    QString receiptProviso;
 };
 
 // What the printer preparation settled for the run.
@@ -119,6 +121,10 @@ void writePrinterChoice(const PrinterDevice &printer, const PrinterChoice &choic
 // writeChoice is false). The page metrics the dialog settled; nothing when it was cancelled.
 std::optional<PrinterMetrics> setUpPrinter(PrinterDevice &printer, const PrinterChoice &choice,
                                            bool writeChoice = true);
+// setUpPrinter without applying a remembered choice first: the setup dialog, colour on where
+// the printer has it, and the choice written to writeBack when one is given.
+std::optional<PrinterMetrics> confirmPrinterSetup(PrinterDevice &printer,
+                                                  const PrinterChoice *writeBack);
 
 // The preparation of the 5- and 7-row slip layouts: A5 mode, the printer choice file, the
 // setup dialog (nothing when cancelled), scales, colour and the choice file written back.

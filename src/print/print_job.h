@@ -4,7 +4,20 @@
 
 #include <QImage>
 
+#include <optional>
+
 class StringGrid;
+
+// The sums of an itemized statement that a receipt acknowledges while the statement grid is
+// shown, instead of the slip's totals.
+struct StatementReceiptValues
+{
+    Money amountSum;   // the statement amount sum
+    Money taxSum;      // the statement tax sum
+    Money compiledTax; // the compiled tax total
+    Money compiledNet; // the compiled net total
+    bool inclusiveTax = false;
+};
 
 // A slip as the print commands hand it to a layout: the header fields and options of the
 // main window, its item grid and the program-wide values printing needs.
@@ -17,4 +30,6 @@ struct SlipPrintJob
     SlipKindCaptions captions;
     int roundingMode = 0;   // "[端数処理]="
     bool zeroPrint = false; // "[ゼロ印字]="
+    // Set while the statement grid is shown: a receipt then acknowledges the statement.
+    std::optional<StatementReceiptValues> statement;
 };

@@ -42,6 +42,18 @@ protected:
     // Runs the preview command; while its modal window is up, inspect() gets it.
     void preview(const std::function<void(TPREV &)> &inspect)
     {
+        previewBy([&] { window.SpeedButton30Click(); }, inspect);
+    }
+
+    // The right button of a toolbar button, as the user presses it.
+    void rightClick(QToolButton *button)
+    {
+        emit button->customContextMenuRequested(button->rect().center());
+    }
+
+    void previewBy(const std::function<void()> &command,
+                   const std::function<void(TPREV &)> &inspect)
+    {
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto *shown = qobject_cast<TPREV *>(QApplication::activeModalWidget());
@@ -50,7 +62,7 @@ protected:
             inspect(*shown);
             shown->close();
         });
-        window.SpeedButton30Click();
+        command();
         EXPECT_TRUE(seen);
     }
 
@@ -130,4 +142,56 @@ TEST_F(PrintCommandsTest, PdfExportWritesOneFileOfAllPages)
         shown.PdfButton->click();
         EXPECT_TRUE(QFileInfo::exists(dir.file("MetaFile/B.pdf")));
     });
+}
+
+TEST_F(PrintCommandsTest, ReceiptButtonPrintsLeftAndPreviewsRight)
+{
+    window.Keisan();
+    prompter.answers << true;
+    prompter.inputs << QString("お品代として");
+    QTest::mouseClick(window.SpeedButton16, Qt::LeftButton);
+    // The slip date of the window (today when it started).
+    const QString date = window.slip.header.DTP1.date().toString("yyyy/MM/dd");
+    EXPECT_EQ(prompter.texts("question"),
+              QStringList{"領収証を印刷します。\r\n" + date + "日付け"});
+    ASSERT_EQ(printer.jobsStarted(), 1);
+    EXPECT_NE(printer.job().page(0).findText("￥315.-"), nullptr);
+
+    // The preview offers the remembered 但し書き; its print button prints the same receipt,
+    // then forgets it. Its WMF button refuses.
+    prompter.inputs << std::nullopt;
+    previewBy([&] { rightClick(window.SpeedButton16); },
+              [&](TPREV &shown) {
+                  EXPECT_NE(window.PP1.page(0).findText("お品代として"), nullptr);
+                  prompter.answers << true;
+                  prompter.inputs << std::nullopt;
+                  shown.SpeedButton6Click();
+                  EXPECT_EQ(printer.jobsStarted(), 2);
+                  EXPECT_NE(printer.job().page(0).findText("お品代として"), nullptr);
+                  EXPECT_TRUE(window.printRunState.receiptProviso.isEmpty());
+                  shown.SpeedButton3->click();
+                  EXPECT_EQ(prompter.texts("info").last(), "このWMFは作成できません。\r\n\r\n");
+              });
+    EXPECT_FALSE(window.receiptPreviewMode);
+}
+
+TEST_F(PrintCommandsTest, EnvelopeButtonAsksThenPrintsAndItsPreviewPrintsTheSame)
+{
+    window.KEISYOU->setEditText("");
+    prompter.answers << false;
+    QTest::mouseClick(window.SpeedButton18, Qt::LeftButton);
+    EXPECT_EQ(printer.jobsStarted(), 0);
+    EXPECT_EQ(prompter.log, (QStringList{"info: 敬称がありません。\r\n",
+                                         "question: 封筒に宛名を印字します。\r\n"}));
+
+    window.KEISYOU->setEditText("様");
+    previewBy([&] { rightClick(window.SpeedButton18); },
+              [&](TPREV &) {
+                  EXPECT_TRUE(window.envelopePreviewMode);
+                  EXPECT_NE(window.PP1.page(0).findText("山田商店　様"), nullptr);
+                  const PrinterMetrics &m = window.PP1.page(0).metrics;
+                  EXPECT_GT(m.pageWidth, m.pageHeight) << "fed sideways";
+              });
+    EXPECT_FALSE(window.envelopePreviewMode);
+    EXPECT_EQ(printer.jobsStarted(), 0);
 }

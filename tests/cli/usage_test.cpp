@@ -13,9 +13,12 @@ TEST(Usage, HelpDocumentsEveryCommandAndVersionNamesTheProgram)
     TempProgramDir home;
     const CliRun help = runCli(home, {QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char *text : {"calc FILE", "save FILE OUTDIR", "render FILE", "--layout", "--kinds",
-                             "--a5", "--date-none", "--pdf", "--png", "--dpi", "--wmf", "--jpeg",
-                             "--ops", "--home DIR", "--version"})
+    for (const char *text :
+         {"calc FILE",    "save FILE OUTDIR", "render FILE", "--layout",      "--kinds",
+          "--a5",         "--date-none",      "--pdf",       "--png",         "--dpi",
+          "--wmf",        "--jpeg",           "--ops",       "--home DIR",    "--version",
+          "receipt FILE", "--small",          "--for TEXT",  "envelope FILE", "--long",
+          "--window"})
         EXPECT_TRUE(help.outText().contains(QLatin1String(text))) << text;
 
     const CliRun version = runCli(home, {QStringLiteral("--version")});
@@ -60,6 +63,13 @@ TEST(Usage, MistakesInTheCommandLineAreUsageErrors)
          "option --pdf needs a value"},
         {render + QStringList{"--layout", "5", "--kinds", "1", "--pdf", "a.pdf", "--color"},
          "unknown option '--color'"},
+        {render + QStringList{"--layout", "5", "--kinds", "1", "--pdf", "a.pdf", "--small"},
+         "render takes no option --small"},
+        {{"receipt", slip, "--wmf", "d"}, "receipt: receipts and envelopes are not written as WMF"},
+        {{"receipt", slip, "--small"}, "receipt needs exactly one of --pdf, --png"},
+        {{"receipt", slip, "--long", "--pdf", "a.pdf"}, "receipt takes no option --long"},
+        {{"envelope", slip, "--for", "x", "--pdf", "a.pdf"}, "envelope takes no option --for"},
+        {{"envelope", "--pdf", "a.pdf"}, "envelope takes one slip file"},
     };
     TempProgramDir home;
     for (const Case &c : cases) {

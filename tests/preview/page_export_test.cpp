@@ -130,6 +130,19 @@ TEST_F(PageExport, WritesOnePictureFilePerPageUnderTheConfirmedName)
     }
 }
 
+TEST_F(PageExport, ReceiptsAndEnvelopesGoOutAsPdfButNotAsPictures)
+{
+    for (PageExportFormat format : {PageExportFormat::Wmf, PageExportFormat::Jpeg}) {
+        prompts.log.clear();
+        EXPECT_TRUE(run(format, 1, true).isEmpty());
+        EXPECT_EQ(prompts.log, (QStringList{refused}));
+    }
+    prompts.log.clear();
+    script(prompts, {true}, {QStringLiteral("領収証")});
+    EXPECT_EQ(run(PageExportFormat::Pdf, 1, true).size(), 1);
+    EXPECT_EQ(exported(), (QStringList{"領収証.pdf"}));
+}
+
 TEST_F(PageExport, StopsWithoutWritingWhenRefusedCancelledOrTheNameIsBad)
 {
     const struct

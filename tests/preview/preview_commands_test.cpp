@@ -62,6 +62,25 @@ public:
     }
     void previewSlip() override { calls << "slip preview"; }
     void openPreviewWindow() override { calls << "open window"; }
+    // The twins clear the flag as a confirmed printer setup does, unless told otherwise.
+    bool *previewCancelled = nullptr;
+    bool setupConfirmed = true;
+    void previewReceipt(bool small) override
+    {
+        calls << (small ? "small receipt preview" : "receipt preview");
+        if (previewCancelled && setupConfirmed)
+            *previewCancelled = false;
+    }
+    void previewEnvelope(bool no3) override
+    {
+        calls << (no3 ? "envelope no3 preview" : "envelope preview");
+        if (previewCancelled && setupConfirmed)
+            *previewCancelled = false;
+    }
+    void openPreviewWindowFor(PreviewMode mode) override
+    {
+        calls << (mode == PreviewMode::Receipt ? "open receipt window" : "open envelope window");
+    }
 };
 
 class PrintFromPreviewTest : public ::testing::Test
@@ -108,6 +127,44 @@ TEST_F(PrintFromPreviewTest, EnvelopePrintsOnlyAfterYes)
     EXPECT_EQ(prompter.log,
               (QStringList{"info: 敬称がありません。\r\n", "question: 封筒に宛名を印字します。\r\n",
                            "question: 封筒に宛名を印字します。\r\n"}));
+}
+
+TEST_F(PrintFromPreviewTest, ReceiptAndEnvelopeButtonsPrintAfterTheirChecks)
+{
+    dir.writeLines("PRINT.INI", {"[領収証小]=1", "[封筒長形３号]=1"});
+    main.honorificText = QString();
+    runReceiptPrint(main);
+    // The toolbar's receipt keeps the 但し書き for the next run.
+    EXPECT_EQ(main.calls, (QStringList{"small receipt"}));
+    prompter.answers << false << true;
+    runEnvelopePrint(main);
+    runEnvelopePrint(main);
+    EXPECT_EQ(main.calls, (QStringList{"small receipt", "envelope no3"}));
+    EXPECT_EQ(
+        prompter.log,
+        (QStringList{"info: 敬称がありません。白紙領収証の場合は続けてください。",
+                     "info: 敬称がありません。\r\n", "question: 封筒に宛名を印字します。\r\n",
+                     "info: 敬称がありません。\r\n", "question: 封筒に宛名を印字します。\r\n"}));
+}
+
+TEST_F(PrintFromPreviewTest, ReceiptAndEnvelopePreviewsOpenTheirModeOnlyAfterASetup)
+{
+    bool cancelled = false;
+    main.previewCancelled = &cancelled;
+    main.honorificText = QString();
+    runReceiptPreview(cancelled, main);
+    runEnvelopePreview(cancelled, main);
+    // The previews neither remind of the honorific nor ask.
+    EXPECT_TRUE(prompter.log.isEmpty());
+    EXPECT_EQ(main.calls, (QStringList{"receipt preview", "open receipt window", "envelope preview",
+                                       "open envelope window"}));
+
+    main.calls.clear();
+    main.setupConfirmed = false;
+    runReceiptPreview(cancelled, main);
+    runEnvelopePreview(cancelled, main);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(main.calls, (QStringList{"receipt preview", "envelope preview"}));
 }
 
 TEST_F(PrintFromPreviewTest, StatementPrintsAdvancesTheNumberAndReminds)

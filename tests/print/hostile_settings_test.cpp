@@ -1,6 +1,8 @@
 // PRINT.INI is a text file users and dealers edit by hand. Whatever number stands in it,
 // the layouts must draw a page with sane coordinates and sizes and without overflowing
 // arithmetic (build with -fsanitize=undefined to check the latter).
+#include "print/envelope_layouts.h"
+#include "print/receipt_layouts.h"
 #include "print/slip_layouts.h"
 #include "realistic_slip.h"
 #include "settings/print_ini.h"
@@ -28,15 +30,16 @@ TEST(HostileSettings, EveryNumberKeyAtAnExtremeStillDrawsSanePages)
     // Far outside any page, yet nowhere near the end of int.
     constexpr int saneCoordinate = 10'000'000;
     for (const char *value : hostile) {
-        for (int layout : {0, 1}) {
-            SCOPED_TRACE(std::string(value) + (layout == 0 ? ", 5 rows" : ", 7 rows"));
+        // 5 rows, 7 rows, the receipt, the small receipt, the envelope, the long envelope.
+        for (int layout : {0, 1, 2, 3, 4, 5}) {
+            SCOPED_TRACE(std::string(value) + ", layout " + std::to_string(layout));
             TempProgramDir dir;
             ScriptedPrompter prompts;
             StringGrid items(12, 31);
             SlipPrintJob job;
             job.items = &items;
             fillRealisticSlip(dir, job, items);
-            job.header.PRN_S = layout;
+            job.header.PRN_S = layout % 2;
             // The first line of a key wins: the hostile values go in front of the slip's own.
             QStringList lines;
             for (const PrintIni::KeyInfo &info : PrintIni::catalogue()) {
@@ -49,7 +52,14 @@ TEST(HostileSettings, EveryNumberKeyAtAnExtremeStillDrawsSanePages)
             VirtualPrinter printer;
             TPrintPreview preview;
             PrintRunState state;
-            ASSERT_TRUE(previewSlip(job, printer, preview, state));
+            if (layout == 2 || layout == 3)
+                prompts.inputs << std::nullopt;
+            const bool drawn = layout == 2   ? PP_PRINT_RYOSYUU(job, printer, preview, state)
+                               : layout == 3 ? PP_PRINT_RYOSYUU_S(job, printer, preview, state)
+                               : layout == 4 ? FUUTOU_PP(job, printer, preview, state)
+                               : layout == 5 ? FUUTOU3_PP(job, printer, preview, state)
+                                             : previewSlip(job, printer, preview, state);
+            ASSERT_TRUE(drawn);
             ASSERT_GT(preview.PageCount(), 0);
             for (int p = 0; p < preview.PageCount(); ++p) {
                 for (const CanvasOp &op : preview.page(p).ops) {

@@ -1,4 +1,6 @@
+#include "print/envelope_layouts.h"
 #include "print/nk_printer.h"
+#include "print/receipt_layouts.h"
 #include "print/slip_layouts.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
@@ -13,6 +15,8 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 // Printing through Qt's printer support: straight into a PDF file, and through a real CUPS
 // queue of the cups-pdf driver (scripts/cups-pdf-queue sets it up).
@@ -95,24 +99,34 @@ TEST_F(RealPrintingTest, NineImageSlipPrintsToAPdfFile)
               QStringLiteral("[PRINTER]=%1").arg(printer.printerNames().size() - 1));
 }
 
-TEST_F(RealPrintingTest, NineImageSlipPrintsThroughACupsPdfQueue)
+// Selects the cups-pdf queue; false (with the reason) when there is none to print to.
+bool selectCupsQueue(TNkPrinter &printer, QString &reason)
 {
     const QString script =
         QDir::cleanPath(QStringLiteral(MIRAVO_FIXTURES "/../../scripts/cups-pdf-queue"));
     int exitCode = 0;
     const QString setup = run(script, {cupsQueue}, &exitCode);
-    if (exitCode != 0)
-        GTEST_SKIP() << "no CUPS queue to print to: " << setup.trimmed().toStdString();
-
+    if (exitCode != 0) {
+        reason = QStringLiteral("no CUPS queue to print to: ") + setup.trimmed();
+        return false;
+    }
     const int index = int(printer.printerNames().indexOf(cupsQueue));
-    ASSERT_GE(index, 0) << "CUPS has the queue but Qt does not list it";
+    if (index < 0) {
+        reason = QStringLiteral("CUPS has the queue but Qt does not list it");
+        return false;
+    }
     printer.setPrinterIndex(index);
+    return true;
+}
 
-    // cups-pdf writes into ~/PDF of the printing user.
+// Runs a print and waits for the PDF cups-pdf writes into ~/PDF of the printing user; its
+// page count, or -1 when none came.
+int cupsPdfPages(const std::function<bool()> &print)
+{
     const QDir outDir(QDir::homePath() + QStringLiteral("/PDF"));
     const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
-    ASSERT_TRUE(printSlip(job, printer, state));
-
+    if (!print())
+        return -1;
     QString produced;
     for (int wait = 0; wait < 120 && produced.isEmpty(); ++wait) {
         QThread::msleep(500);
@@ -125,10 +139,39 @@ TEST_F(RealPrintingTest, NineImageSlipPrintsThroughACupsPdfQueue)
             }
         }
     }
-    ASSERT_FALSE(produced.isEmpty())
-        << "cups-pdf wrote no PDF into " << outDir.path().toStdString();
-    EXPECT_EQ(pdfPageCount(produced), nineImageSheets);
+    if (produced.isEmpty())
+        return -1;
+    const int pages = pdfPageCount(produced);
     QFile::remove(produced);
+    return pages;
+}
+
+TEST_F(RealPrintingTest, NineImageSlipPrintsThroughACupsPdfQueue)
+{
+    QString reason;
+    if (!selectCupsQueue(printer, reason))
+        GTEST_SKIP() << reason.toStdString();
+    EXPECT_EQ(cupsPdfPages([&] { return printSlip(job, printer, state); }), nineImageSheets);
+}
+
+TEST_F(RealPrintingTest, ReceiptsAndEnvelopesPrintThroughACupsPdfQueue)
+{
+    QString reason;
+    if (!selectCupsQueue(printer, reason))
+        GTEST_SKIP() << reason.toStdString();
+    // The receipt and its copy share a sheet, or take one each with A5 ticked.
+    prompts.inputs << QStringLiteral("お品代として");
+    EXPECT_EQ(cupsPdfPages([&] { return PRINT_RYOSYUU(job, printer, state); }), 1);
+    job.header.A5 = true;
+    prompts.answers << true;
+    prompts.inputs << std::nullopt;
+    EXPECT_EQ(cupsPdfPages([&] { return PRINT_RYOSYUU(job, printer, state); }), 2);
+    prompts.answers << true;
+    prompts.inputs << std::nullopt;
+    EXPECT_EQ(cupsPdfPages([&] { return PRINT_RYOSYUU_S(job, printer, state); }), 1);
+    EXPECT_EQ(cupsPdfPages([&] { return FUUTOU(job, printer, state); }), 1);
+    EXPECT_EQ(cupsPdfPages([&] { return FUUTOU3(job, printer, state); }), 1);
+    EXPECT_TRUE(dir.exists(QStringLiteral("PRINTF.INI")));
 }
 
 } // namespace
