@@ -33,6 +33,7 @@ class QRadioButton;
 class QToolBar;
 class QToolButton;
 class FileBrowserPanel;
+class SearchPanel;
 class CellNumEdit;
 class CellTextEdit;
 class ItemCellEditors;
@@ -146,6 +147,7 @@ public:
 
     // --- Overlays -----------------------------------------------------------------------
     FileBrowserPanel *Panel1 = nullptr;
+    SearchPanel *KensakuP = nullptr;
 
     // --- Command strip ------------------------------------------------------------------
     QLabel *StaticText1 = nullptr;
@@ -241,7 +243,7 @@ public:
     void hideTotalsGrid() override;
     bool refusesSaving(const QString &folder) override;
     void showCalculation(const KeisanResult &result) override;
-    void importEstimate(const QString &path) override;
+    void showEstimateDifference(const QString &message) override;
 
     // What the preview commands ask of the window. Receipts, envelopes and the statement
     // are not part of the program yet: their steps say so.

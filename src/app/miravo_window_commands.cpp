@@ -7,6 +7,7 @@
 #include "common/program_dir.h"
 #include "common/prompter.h"
 #include "files/file_browser_panel.h"
+#include "files/search_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
 #include "slip/item_cell_editors.h"
@@ -102,7 +103,7 @@ void TMIRAVO::buildCommands()
         {SpeedButton26, [this] { SpeedButton26Click(); }},
         {SpeedButton16, nullptr}, // 領収証
         {SpeedButton18, nullptr}, // 封筒
-        {SpeedButton19, nullptr}, // 検索
+        {SpeedButton19, [this] { KensakuP->toggle(); }},
     };
     for (const auto &[button, handler] : toolbarOnly) {
         QAction *action = commands->addToolbarCommand(button->objectName(), handler);

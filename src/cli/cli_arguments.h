@@ -1,9 +1,11 @@
 #pragma once
 
+#include "search_command.h"
+
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { Help, Version, Calc, Save, Render };
+enum class CliCommand { Help, Version, Calc, Save, Render, Search };
 
 enum class PageOutput { Pdf, Png, Wmf, Jpeg };
 
@@ -25,6 +27,7 @@ struct CommandLine
     QString file;   // the slip file
     QString outDir; // save: the folder to save into
     RenderOptions render;
+    SearchOptions search;
 };
 
 // Reads the arguments after the program name (and after --home was taken out). Throws

@@ -4,6 +4,7 @@
 #include "cli_output.h"
 #include "render_command.h"
 #include "save_command.h"
+#include "search_command.h"
 
 #include "common/japanese.h"
 #include "common/miravo_error.h"
@@ -41,6 +42,8 @@ int runCommand(const CommandLine &line)
         return runSave(line.file, line.outDir);
     case CliCommand::Render:
         return runRender(line.file, line.render);
+    case CliCommand::Search:
+        return runSearch(line.search);
     }
     return usageFailure;
 }

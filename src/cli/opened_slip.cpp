@@ -25,10 +25,9 @@ void checkSlipFileName(const QString &path)
     if (!file.isFile())
         throw InputError(path, QStringLiteral("not a file"));
     const QString suffix = file.suffix().toLower();
-    if (suffix == QLatin1String("mrv") || suffix == QLatin1String("115"))
-        throw InputError(path, QStringLiteral("estimate data files cannot be imported yet"));
-    if (suffix != QLatin1String("419") && suffix != QLatin1String("321"))
-        throw InputError(path, QStringLiteral("not a slip file (.419 or .321)"));
+    if (suffix != QLatin1String("419") && suffix != QLatin1String("321") && !isEstimateFile(path))
+        throw InputError(path,
+                         QStringLiteral("not a slip file (.419, .321, or an estimate .MRV, .115)"));
 }
 
 // What the window holds before the first file is opened: the ".321" layout leaves the
@@ -83,6 +82,7 @@ OpenedSlip::OpenedSlip(const QString &path, HeadlessPrompter &messages)
 
     slip.calc.settings = CalcSettings::fromPrintIni();
     slip.setFolder(QFileInfo(path).absolutePath());
+    window.path = path;
     messages.messages.clear();
     OpenResult opened;
     try {

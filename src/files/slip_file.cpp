@@ -39,7 +39,7 @@ public:
     {}
     QString next() { return m_at < m_lines.size() ? m_lines.at(m_at++) : QString(); }
     void skip(int count) { m_at += count; }
-    bool atEnd() const { return m_at >= m_lines.size(); }
+    QStringList rest() const { return m_lines.mid(m_at); }
 
 private:
     QStringList m_lines;
@@ -155,6 +155,18 @@ void write(const QString &path, const SlipHeader &header, const StringGrid &item
     TextFile::writeLines(path, lines(header, items, consumptionTax));
 }
 
+void readItemRows(const QStringList &lines, StringGrid &items,
+                  const std::function<QStringList(const QStringList &fields)> &cells)
+{
+    GridBatch batch(items);
+    for (int row = 1; row <= lines.size(); ++row) {
+        if (items.rows() < row + 1)
+            items.setRowCount(row + 1);
+        items.setRowCells(row, cells(CommaText::split(lines.at(row - 1))));
+        items.setCell(0, row, QString::number(row));
+    }
+}
+
 ReadResult read(const QString &path, SlipHeader &header, StringGrid &items)
 {
     // The layout is told by the path, without regard to case as file names are matched
@@ -197,15 +209,8 @@ ReadResult read(const QString &path, SlipHeader &header, StringGrid &items)
     header.Tanto = in.next();
     header.Bangou = in.next();
 
-    GridBatch batch(items);
-    for (int row = 1; !in.atEnd(); ++row) {
-        if (items.rows() < row + 1)
-            items.setRowCount(row + 1);
-        QStringList fields = CommaText::split(in.next());
-        fields = fields.mid(0, itemColumns);
-        items.setRowCells(row, fields);
-        items.setCell(0, row, QString::number(row));
-    }
+    readItemRows(in.rest(), items,
+                 [](const QStringList &fields) { return fields.mid(0, itemColumns); });
 
     header.TITLE = titleFromFileName(QFileInfo(path).fileName());
     return result;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class StringGrid;
@@ -46,6 +47,12 @@ QStringList lines(const SlipHeader &header, const StringGrid &items, qint64 cons
 // file of that name untouched.
 void write(const QString &path, const SlipHeader &header, const StringGrid &items,
            qint64 consumptionTax);
+
+// Fills item rows 1, 2, ... with one line each, growing the grid as needed: a row is emptied,
+// takes the cells that cells() makes of the line's comma-text fields from column 0 on, and
+// gets its number in column 0.
+void readItemRows(const QStringList &lines, StringGrid &items,
+                  const std::function<QStringList(const QStringList &fields)> &cells);
 
 struct ReadResult
 {
