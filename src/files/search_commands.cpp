@@ -61,18 +61,12 @@ private:
 
 } // namespace
 
-bool KENSAKU(SearchHost &host, int index, const SlipSearch::Terms &terms)
-{
-    host.selectSlipFile(index);
-    return terms.foundIn(host.slipFilePaths().value(index));
-}
-
 QString groupedCount(int count)
 {
     return count == 0 ? QString() : japaneseLocale().toString(count);
 }
 
-Walk contentSearch(SearchStart start, const QStringList &terms, SearchHost &host)
+Walk KENSAKU(SearchStart start, const QStringList &terms, SearchHost &host)
 {
     if (start != SearchStart::Search)
         prompter().beep();

@@ -35,13 +35,11 @@ enum class SearchStart { Search, Next, Previous };
 
 namespace SearchCommands {
 
-// KENSAKU: selects the file at index and tells whether it holds every term.
-bool KENSAKU(SearchHost &host, int index, const SlipSearch::Terms &terms);
-
-// 検索 (SpeedButton58), 次検索 (SpeedButton59), 前検索 (SpeedButton31) with the terms K_1 to
-// K_5: preconditions, hourglass, progress between files, cancelling, loading a hit, the
-// status text, the end messages and the beeps.
-SlipSearch::Walk contentSearch(SearchStart start, const QStringList &terms, SearchHost &host);
+// KENSAKU, the content search of 検索 (SpeedButton58), 次検索 (SpeedButton59) and 前検索
+// (SpeedButton31) with the terms K_1 to K_5: preconditions, hourglass, each file selected
+// as it is tested, progress between files, cancelling, loading a hit, the status text, the
+// end messages and the beeps.
+SlipSearch::Walk KENSAKU(SearchStart start, const QStringList &terms, SearchHost &host);
 
 // >>検索 (SpeedButton32), > 次検索 (SpeedButton33), < 前検索 (SpeedButton34) with the text of
 // FN_FIND, which must occur in a file's full path.

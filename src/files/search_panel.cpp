@@ -145,7 +145,7 @@ void SearchPanel::contentSearch(SearchStart start)
         return;
     m_searching = true;
     const auto done = qScopeGuard([this] { m_searching = false; });
-    SearchCommands::contentSearch(start, terms(), *this);
+    SearchCommands::KENSAKU(start, terms(), *this);
 }
 
 void SearchPanel::fileNameSearch(SearchStart start)

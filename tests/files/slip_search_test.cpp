@@ -196,7 +196,7 @@ TEST_F(SlipSearchTest, ContentSearchWalksInItsDirectionAndLoadsTheHit)
         host.fileText.clear();
         host.cancel = true; // left over from an earlier 閉じる: a new search clears it
         prompts.log.clear();
-        SearchCommands::contentSearch(c.start, c.terms, host);
+        SearchCommands::KENSAKU(c.start, c.terms, host);
         EXPECT_EQ(host.events, c.events);
         EXPECT_EQ(prompts.log, c.messages);
         EXPECT_EQ(host.fileText, c.fileText);
@@ -206,7 +206,7 @@ TEST_F(SlipSearchTest, ContentSearchWalksInItsDirectionAndLoadsTheHit)
 TEST_F(SlipSearchTest, ContentSearchOverAnEmptyListDoesNothing)
 {
     host.paths.clear();
-    SearchCommands::contentSearch(SearchStart::Search, {"山田"}, host);
+    SearchCommands::KENSAKU(SearchStart::Search, {"山田"}, host);
     EXPECT_TRUE(prompts.log.isEmpty());
     EXPECT_TRUE(host.events.isEmpty());
 }
