@@ -3,6 +3,7 @@
 #include "files/slip_commands.h"
 #include "files/slip_folder.h"
 #include "main_menu.h"
+#include "master/customer_grid_host.h"
 #include "preview/preview_commands.h"
 #include "print/print_framework.h"
 #include "print/print_preview.h"
@@ -15,11 +16,13 @@
 #include <QButtonGroup>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QVector>
 
 #include <memory>
 
 class ChoiceListBox;
+class CustomerGrid;
 class CommandActions;
 class FormKeyFilter;
 class QCheckBox;
@@ -38,6 +41,7 @@ class CellNumEdit;
 class CellTextEdit;
 class ItemCellEditors;
 class ItemGridView;
+class NumEdit;
 class PrinterDevice;
 class TPREV;
 enum class PageExportFormat;
@@ -48,7 +52,11 @@ class StringGrid;
 
 // The main window: the slip being typed is shown in these controls, bound to the slip
 // document both ways. Other parts of the program read and change them by their names.
-class TMIRAVO : public QMainWindow, public SlipWindow, public PreviewHost, public ItemGridHost
+class TMIRAVO : public QMainWindow,
+                public SlipWindow,
+                public PreviewHost,
+                public ItemGridHost,
+                public CustomerGridHost
 {
     Q_OBJECT
 public:
@@ -114,8 +122,8 @@ public:
     QGroupBox *PRN_S = nullptr;
     QButtonGroup *PRN_SGroup = nullptr;
     QButtonGroup *MUKI = nullptr; // paper orientation; not shown
-    QLineEdit *KAKERITU = nullptr;
-    QLineEdit *MARUME = nullptr;
+    NumEdit *KAKERITU = nullptr;
+    NumEdit *MARUME = nullptr;
     QLineEdit *TOTALKIN = nullptr;
 
     // --- Hidden fields ------------------------------------------------------------------
@@ -144,10 +152,20 @@ public:
     CellTextEdit *Edit1 = nullptr;
     QFrame *NumP = nullptr;
     CellNumEdit *NumEdit1 = nullptr;
+    // The item grid's right-click menu and that of its two in-cell editors. Their entries are
+    // named after the menu items they stand for (N5, N6, XT1, ...).
+    QMenu *PopupMenu1 = nullptr;
+    QMenu *PopupMenu5 = nullptr;
 
     // --- Overlays -----------------------------------------------------------------------
     FileBrowserPanel *Panel1 = nullptr;
     SearchPanel *KensakuP = nullptr;
+    // The customer list and its in-cell editor.
+    CustomerGrid *SG_K = nullptr;
+    QFrame *EditP3 = nullptr;
+    CellTextEdit *Edit3 = nullptr;
+    // The right-click menu of 顧客名: 顧客追加, 顧客検索, 次検索.
+    QMenu *PopupMenu4 = nullptr;
 
     // --- Command strip ------------------------------------------------------------------
     QLabel *StaticText1 = nullptr;
@@ -176,7 +194,6 @@ public:
     PrinterDevice &printer();
     void setPrinter(PrinterDevice *device);
 
-    bool customerEditMode = false;
     QImage logo;
     int browsePosition = -1;
     // Set by Escape anywhere in the window; the search over saved slips stops when it sees
@@ -266,6 +283,32 @@ public:
     bool returnToPartsCatalogue() override;
     bool otherGridHasFocus() const override;
 
+    // --- Row and cell commands of the item grid --------------------------------------------
+    void SpeedButton14Click(); // 行挿入
+    void SpeedButton13Click(); // 行削除
+    void N5Click();            // 行複写
+    void N6Click();            // 行貼り付け
+    void N7Click();            // セルコピー
+    void N9Click();            // セル貼り付け
+    void N12Click();           // セル削除
+    void N59Click();           // 非課税マークの ON / OFF
+    void SpeedButton62Click(); // ｲﾝﾃﾞﾝﾄ
+    void SpeedButton63Click(); // ｲﾝﾃﾞﾝﾄ削除
+    void SpeedButton61Click(); // 番号付け
+    // After a row was dragged by its number cell to another place.
+    void SG1RowMoved();
+    // Puts the in-cell editor that is shown back on the current cell, with the cell's text.
+    void placeEditorAgain();
+    // 掛率一括 and 掛率 for the current row.
+    void KAKERITU_ALL();
+    void N24Click();
+
+    // What the customer list asks of the window.
+    CustomerRecord slipCustomer() const override;
+    void takeCustomer(const CustomerRecord &customer) override;
+    void focusCustomerName() override;
+    void focusItemGrid() override;
+
     // Applies the rule of the 形状・寸法 check box to the column widths.
     void applySunpouWidths();
     void fillTitleFromName();
@@ -289,8 +332,16 @@ private:
     void buildCommandStrip();
     void buildStatusBar();
     void buildOverlays();
+    void buildCustomerList();
     void buildMenus();
-    void addWidthSetEntries(QMenu &menu);
+    void addWidthSetEntries(QMenu &menu, const QStringList &names);
+    void buildItemGridMenus();
+    void bindRowCommands();
+    QMenu *buildEditorMenu();
+    void openEditorMenu(QLineEdit *editor, const QPoint &at);
+    void setDragModeWithEditor();
+    // The standard undo of a text box or editable combo box; nothing for other controls.
+    static void undoIn(QWidget *box);
     void applyColours();
     void applyScreenSettings();
     ScreenSettings collectScreenSettings() const;
@@ -345,4 +396,7 @@ private:
     // The window lost the activation to a message box: its command is still running.
     bool m_messageBoxUp = false;
     std::unique_ptr<FormKeyFilter> m_formKeys;
+    // The control that had the focus when a menu of the item grid opened: its copy, paste and
+    // undo act there.
+    QPointer<QWidget> m_menuTarget;
 };

@@ -10,6 +10,7 @@
 #include "files/search_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/customer_grid.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -55,7 +56,7 @@ void TMIRAVO::SpeedButton26Click()
 
 void TMIRAVO::focusCommand()
 {
-    if (EditP->isVisible() || NumP->isVisible())
+    if (EditP->isVisible() || NumP->isVisible() || EditP3->isVisible())
         NAME1->setFocus(Qt::ShortcutFocusReason);
     else
         SG1->setFocus(Qt::ShortcutFocusReason);
@@ -72,9 +73,12 @@ void TMIRAVO::buildCommands()
     commands->setHandler(C::Print, [this] { SpeedButton6Click(); });
     commands->setHandler(C::Blank, [this] { SpeedButton11Click(); });
     commands->setHandler(C::Focus, [this] { focusCommand(); });
-    // The parts catalogue, the customer list, row insert and delete, the settings dialog and
-    // the rate conversion are not part of the program yet; their actions stay disabled, so
-    // their buttons and labels show it and their keys do nothing.
+    commands->setHandler(C::RowInsert, [this] { SpeedButton14Click(); });
+    commands->setHandler(C::RowDelete, [this] { SpeedButton13Click(); });
+    commands->setHandler(C::Rate, [this] { N24Click(); });
+    commands->setHandler(C::CustomerList, [this] { SG_K->toggle(); });
+    // The parts catalogue and the settings dialog are not part of the program yet; their
+    // actions stay disabled, so their buttons and labels show it and their keys do nothing.
 
     const std::pair<QToolButton *, MenuCommand> menuButtons[] = {
         {SpeedButton4, C::Exit},
@@ -157,45 +161,25 @@ void TMIRAVO::showFunctionKeyMenu(int label)
     PopupMenu13.exec(QCursor::pos());
 }
 
-void TMIRAVO::addWidthSetEntries(QMenu &menu)
+void TMIRAVO::addWidthSetEntries(QMenu &menu, const QStringList &names)
 {
-    menu.addAction(QStringLiteral("セル幅設定１保存"), this, [this] { saveWidthSet(1); });
-    menu.addAction(QStringLiteral("セル幅設定２保存(起動時用)"), this, [this] { saveWidthSet(2); });
-    menu.addAction(QStringLiteral("セル幅設定１呼び出し"), this, [this] { loadWidthSet(1); });
-    menu.addAction(QStringLiteral("セル幅設定２呼び出し(起動時用)"), this,
-                   [this] { loadWidthSet(2); });
-    menu.addAction(QStringLiteral("セル幅設定既定値呼び出し"), this, &TMIRAVO::SpeedButton22Click);
+    const std::pair<const char *, std::function<void()>> entries[] = {
+        {"セル幅設定１保存", [this] { saveWidthSet(1); }},
+        {"セル幅設定２保存(起動時用)", [this] { saveWidthSet(2); }},
+        {"セル幅設定１呼び出し", [this] { loadWidthSet(1); }},
+        {"セル幅設定２呼び出し(起動時用)", [this] { loadWidthSet(2); }},
+        {"セル幅設定既定値呼び出し", [this] { SpeedButton22Click(); }},
+    };
+    int index = 0;
+    for (const auto &[caption, handler] : entries)
+        menu.addAction(QString::fromUtf8(caption), this, handler)
+            ->setObjectName(names.value(index++));
 }
 
 void TMIRAVO::buildMenus()
 {
-    // The item grid's menu and the in-cell editors' menu carry the column width sets.
-    SG1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(SG1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        QMenu PopupMenu1(this);
-        addWidthSetEntries(PopupMenu1);
-        PopupMenu1.exec(SG1->viewport()->mapToGlobal(at));
-    });
-    Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Edit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        QMenu PopupMenu5(this);
-        PopupMenu5.addAction(QStringLiteral("コピー(&C)"), Edit1, &QLineEdit::copy);
-        PopupMenu5.addAction(QStringLiteral("貼り付け(&P)"), Edit1, &QLineEdit::paste);
-        PopupMenu5.addSeparator();
-        addWidthSetEntries(PopupMenu5);
-        PopupMenu5.exec(Edit1->mapToGlobal(at));
-    });
-    NumEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(NumEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        QMenu PopupMenu5(this);
-        PopupMenu5.addAction(QStringLiteral("コピー(&C)"), this,
-                             [this] { NumEdit1->copyToClipboard(); });
-        PopupMenu5.addAction(QStringLiteral("貼り付け(&P)"), this,
-                             [this] { NumEdit1->pasteFromClipboard(); });
-        PopupMenu5.addSeparator();
-        addWidthSetEntries(PopupMenu5);
-        PopupMenu5.exec(NumEdit1->mapToGlobal(at));
-    });
+    buildItemGridMenus();
+    bindRowCommands();
 
     // The choice lists share one menu; it serves the box that has the focus colour.
     const auto servedBox = [this]() -> ChoiceListBox * {

@@ -4,6 +4,7 @@
 #include "common/sjis.h"
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
+#include "master/customer_grid.h"
 #include "settings/column_widths.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -50,6 +51,10 @@ bool TMIRAVO::eventFilter(QObject *watched, QEvent *event)
             Tel->resize(20, Tel->height());
         setFocusBackground(widget, false);
         break;
+    case QEvent::MouseButtonDblClick:
+        if (widget == NAME1)
+            SG_K->open();
+        break;
     default:
         break;
     }
@@ -61,6 +66,12 @@ bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
     // Escape asks a running search to stop, then goes on to the control as usual.
     if (event->key() == Qt::Key_Escape)
         searchCancelled = true;
+    // Alt+Backspace is the undo of the focused text box.
+    if (event->key() == Qt::Key_Backspace &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+        undoIn(target);
+        return true;
+    }
     // Home and End take the focus to the item grid from anywhere in the window.
     if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
         jumpInItemGrid(event->key() == Qt::Key_Home);

@@ -8,9 +8,12 @@
 #include "files/search_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/customer_cell_editors.h"
+#include "master/customer_grid.h"
 #include "print/layout_registry.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
+#include "slip/numeric_edit.h"
 #include "slip/string_grid.h"
 
 #include <QCheckBox>
@@ -67,6 +70,18 @@ QLineEdit *placeLineEdit(QWidget *parent, const QString &name, int left, int top
     edit->setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
     if (!inputMethod)
         edit->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    return edit;
+}
+
+NumEdit *placeNumEdit(QWidget *parent, const QString &name, const QRect &geometry,
+                      int integerDigits, int decimals)
+{
+    auto *edit = new NumEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setIntegerDigits(integerDigits);
+    edit->setDecimals(decimals);
+    edit->setSelectAllOnClick(true);
     return edit;
 }
 
@@ -295,11 +310,15 @@ void TMIRAVO::buildOptions()
     TOTALKIN->setStyleSheet(QStringLiteral("color: blue;"));
 
     placeLabel(client, QStringLiteral("掛率"), 798, 138);
-    KAKERITU = placeLineEdit(client, QStringLiteral("KAKERITU"), 824, 136, 41, false);
-    KAKERITU->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    KAKERITU = placeNumEdit(client, QStringLiteral("KAKERITU"), {824, 136, 41, kFieldHeight}, 3, 3);
+    KAKERITU->setToolTip(QStringLiteral("例　1.25"));
     placeLabel(client, QStringLiteral("丸め桁"), 876, 138);
-    MARUME = placeLineEdit(client, QStringLiteral("MARUME"), 913, 136, 25, false);
-    MARUME->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    MARUME = placeNumEdit(client, QStringLiteral("MARUME"), {913, 136, 25, kFieldHeight}, 1, 0);
+    MARUME->setToolTip(QStringLiteral("未入力は小数点以下2桁、０は整数そのまま、以外はその桁まで"
+                                      "０にします。"));
+    // Both take the focus colour as the header fields do.
+    watchHeaderField(KAKERITU);
+    watchHeaderField(MARUME);
 
     connect(Sunpou, &QCheckBox::toggled, this, &TMIRAVO::applySunpouWidths);
 }
@@ -384,8 +403,7 @@ bool TMIRAVO::returnToPartsCatalogue()
 
 bool TMIRAVO::otherGridHasFocus() const
 {
-    // No other grid takes the wheel yet.
-    return false;
+    return SG_K->editors()->hasFocus();
 }
 
 void TMIRAVO::buildCommandStrip()
@@ -472,4 +490,5 @@ void TMIRAVO::buildOverlays()
                 if (button == Qt::LeftButton)
                     commands->command(MenuCommand::FilePanel)->trigger();
             });
+    buildCustomerList();
 }

@@ -11,6 +11,7 @@
 #include "settings/column_widths.h"
 #include "slip/item_cell_editors.h"
 #include "slip/item_grid_view.h"
+#include "slip/numeric_edit.h"
 #include "slip/string_grid.h"
 
 #include <QButtonGroup>
@@ -32,8 +33,8 @@ ScreenSettings TMIRAVO::collectScreenSettings() const
     settings.MUKI = MUKI->checkedId();
     settings.commandLabel8Visible = commandLabels.value(1) && !commandLabels.at(1)->isHidden();
     settings.dataPath = Panel1->folder();
-    settings.KAKERITU = KAKERITU->text();
-    settings.MARUME = MARUME->text();
+    settings.KAKERITU = KAKERITU->value();
+    settings.MARUME = MARUME->value();
     settings.top = y();
     settings.left = x();
     settings.netPath = Panel1->NETPATH->text();
@@ -49,8 +50,8 @@ void TMIRAVO::applyScreenSettings()
     if (QAbstractButton *orientation = MUKI->button(screenSettings.MUKI))
         orientation->setChecked(true);
     Sunpou->setChecked(screenSettings.Sunpou);
-    KAKERITU->setText(screenSettings.KAKERITU);
-    MARUME->setText(screenSettings.MARUME);
+    KAKERITU->setValue(screenSettings.KAKERITU);
+    MARUME->setValue(screenSettings.MARUME);
     move(ScreenSettings::placeWithin(screenSettings.left, width()),
          ScreenSettings::placeWithin(screenSettings.top, height()));
     Panel1->setFolder(chooseDataFolder(screenSettings.dataPath, QDir::cleanPath(programDir())));

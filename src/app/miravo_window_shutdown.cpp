@@ -7,6 +7,8 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/customer_grid.h"
+#include "master/customer_list.h"
 #include "slip/string_grid.h"
 
 #include <QCloseEvent>
@@ -74,6 +76,7 @@ bool TMIRAVO::FormClose()
         writes.append(
             [list] { COMBO_KAKIDASI(list.first->items(), ChoiceLists::fileName(list.second)); });
     writes.append([this] { SET2_KAKIDASI(collectScreenSettings()); });
+    writes.append([this] { KOKYAKU_KAKIDASI(*SG_K->grid()); });
     writes.append([this] { SEIKYUU_KAKIDASI(collectRememberedChoices()); });
     writes.append([this] { Panel1->registry().save(); });
     bool allWritten = true;

@@ -11,6 +11,8 @@
 #include "form_key_filter.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
+#include "master/customer_cell_editors.h"
+#include "master/customer_grid.h"
 #include "print/page_blocks.h"
 #include "settings/column_widths.h"
 #include "settings/print_ini.h"
@@ -103,7 +105,7 @@ void TMIRAVO::clearProgramState()
     slip.state.closeAfterSaveRequest = false;
     slip.calc.settings.profitRate = false;
     slip.calc.settings.zeroPrint = false;
-    customerEditMode = false;
+    SG_K->editors()->setEditMode(false);
 }
 
 void TMIRAVO::readZeroPrintFlag()
@@ -218,7 +220,8 @@ void TMIRAVO::refreshFileLists()
 
 void TMIRAVO::prepareTotalsAndCustomerGrids()
 {
-    // The totals grid and the customer list are separate features, not yet built.
+    // The totals grid is a separate feature, not yet built.
+    SG_K->load();
 }
 
 void TMIRAVO::prepareFolderRegistry()

@@ -3,6 +3,7 @@
 #include "miravo_window.h"
 
 #include "master/choice_list_box.h"
+#include "slip/numeric_edit.h"
 #include "slip/slip.h"
 
 #include <QButtonGroup>

@@ -6,14 +6,24 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 ItemGridView::ItemGridView(StringGrid *grid, QWidget *parent)
+    : ItemGridView(grid, nullptr, parent)
+{
+    m_painter = new ItemCellPainter(grid, this);
+    setItemDelegate(m_painter);
+}
+
+ItemGridView::ItemGridView(StringGrid *grid, QStyledItemDelegate *cellPainter, QWidget *parent)
     : QTableView(parent)
     , m_grid(grid)
-    , m_painter(new ItemCellPainter(grid, this))
 {
     setModel(grid);
-    setItemDelegate(m_painter);
+    if (cellPainter) {
+        cellPainter->setParent(this);
+        setItemDelegate(cellPainter);
+    }
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -83,12 +93,16 @@ void ItemGridView::setFixedColours(const QColor &background, const QColor &text)
 
 void ItemGridView::setStripeColour(const QColor &colour)
 {
+    if (!m_painter)
+        return;
     m_painter->setStripeColour(colour);
     viewport()->update();
 }
 
 void ItemGridView::setColumnTextColour(int column, const QColor &colour)
 {
+    if (!m_painter)
+        return;
     m_painter->setColumnTextColour(column, colour);
     viewport()->update();
 }
@@ -146,4 +160,17 @@ void ItemGridView::onRowDragged(int logicalIndex, int oldVisualIndex, int newVis
         return;
     m_grid->moveRowTo(logicalIndex, newVisualIndex);
     setCurrentCell(col(), newVisualIndex);
+    emit rowMoved(logicalIndex, newVisualIndex);
+}
+
+void ItemGridView::setDragMode(bool on)
+{
+    if (m_dragMode == on)
+        return;
+    m_dragMode = on;
+    if (on)
+        viewport()->setCursor(Qt::DragMoveCursor);
+    else
+        viewport()->unsetCursor();
+    emit dragModeChanged(on);
 }

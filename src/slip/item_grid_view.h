@@ -4,6 +4,7 @@
 #include <QTableView>
 
 class ItemCellPainter;
+class QStyledItemDelegate;
 class StringGrid;
 
 // The view of a string grid with one fixed title row and one fixed number column, as the
@@ -14,6 +15,9 @@ class ItemGridView : public QTableView
     Q_OBJECT
 public:
     explicit ItemGridView(StringGrid *grid, QWidget *parent = nullptr);
+    // A grid that draws its cells its own way (the customer grid, the parts grid) brings its
+    // painter, which the view takes over; such a view has no item cell painter.
+    ItemGridView(StringGrid *grid, QStyledItemDelegate *cellPainter, QWidget *parent = nullptr);
 
     StringGrid *grid() const { return m_grid; }
 
@@ -27,10 +31,11 @@ public:
     QColor fixedColour() const { return m_fixedBackground; }
     QColor fixedTextColour() const { return m_fixedText; }
     // The colours of the item cells: the stripe of even rows and the text of each column
-    // 1..11. Numbers override the column colour when negative or with decimals.
+    // 1..11. Numbers override the column colour when negative or with decimals. Only for the
+    // item cell painter.
     void setStripeColour(const QColor &colour);
     void setColumnTextColour(int column, const QColor &colour);
-    // Draws the item cells (SG1DrawCell).
+    // Draws the item cells (SG1DrawCell); nullptr in a view with a painter of its own.
     ItemCellPainter *cellPainter() const { return m_painter; }
 
     // The current cell; (1, 1) is the first item cell.
@@ -40,14 +45,25 @@ public:
     // Scrolls so that the given item row is the first one visible.
     void setTopRow(int row);
 
+    // Drag mode: the grid's rows are ready to be dragged elsewhere (into the parts
+    // catalogue). The pointer shows it over the cells. A drag that ends, and a row move, end it.
+    void setDragMode(bool on);
+    bool isDragMode() const { return m_dragMode; }
+
+signals:
+    // A row was dragged by its number cell from one row to another (model rows).
+    void rowMoved(int from, int to);
+    void dragModeChanged(bool on);
+
 private:
     void applyFixedStyle();
     void adoptRowCount();
     void onRowDragged(int logicalIndex, int oldVisualIndex, int newVisualIndex);
 
     StringGrid *m_grid;
-    ItemCellPainter *m_painter;
+    ItemCellPainter *m_painter = nullptr;
     QColor m_fixedBackground{0x80, 0x80, 0xFF};
     QColor m_fixedText{Qt::white};
     int m_rowHeight = 20;
+    bool m_dragMode = false;
 };

@@ -315,7 +315,7 @@ void NumEdit::mousePressEvent(QMouseEvent *event)
     // The caret always stays at the end: a click only ends a selection, except the click that
     // brought the focus, which keeps the whole text selected for replacing.
     if (event->button() == Qt::LeftButton) {
-        if (m_focusedByMouse) {
+        if (m_focusedByMouse || m_selectAllOnClick) {
             selectAll();
         } else {
             deselect();

@@ -36,6 +36,10 @@ public:
     int integerDigits() const { return m_integerDigits; }
     void setIntegerDigits(int digits);
 
+    // A box of its own (not a grid's editor) selects its whole text on every click, so that
+    // the value typed next replaces it.
+    void setSelectAllOnClick(bool on) { m_selectAllOnClick = on; }
+
     // True while the whole (non-empty) text is selected, the state in which the next key
     // replaces it.
     bool isWholeTextSelected() const;
@@ -87,4 +91,5 @@ private:
     int m_integerDigits = defaultIntegerDigits;
     // The mouse press that brought the focus selects all instead of placing the caret.
     bool m_focusedByMouse = false;
+    bool m_selectAllOnClick = false;
 };

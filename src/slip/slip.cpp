@@ -6,6 +6,7 @@
 #include "files/numbering.h"
 #include "files/slip_file.h"
 #include "settings/print_ini.h"
+#include "slip/row_commands.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,13 +50,7 @@ qint64 Slip::consumptionTax() const
 
 int Slip::lastUsedRow() const
 {
-    for (int row = m_items.rows() - 1; row > 0; --row) {
-        for (int column = 1; column < m_items.columns(); ++column) {
-            if (!m_items.cell(column, row).isEmpty())
-                return row;
-        }
-    }
-    return 0;
+    return RowCommands::lastUsedRow(m_items);
 }
 
 SaveResult Slip::save(SlipWindow &window)

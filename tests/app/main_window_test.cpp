@@ -7,6 +7,7 @@
 #include "files/slip_folder.h"
 #include "master/choice_list_box.h"
 #include "slip/item_grid_view.h"
+#include "slip/numeric_edit.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"

@@ -1,5 +1,6 @@
 #include "slip/grid_cell_editors.h"
 
+#include "master/customer_cell_editors.h"
 #include "master/customer_columns.h"
 #include "slip/string_grid.h"
 #include "support/typing.h"
@@ -17,40 +18,13 @@ namespace {
 
 namespace Col = CustomerColumn;
 
-// The editor of the customer grid as the customer list needs it: one text editor, Enter walking
-// the columns and from 住所２ on to the next row, Right only up to 住所２, Left not before
-// 顧客名, no page keys, the wheel the grid's while it is edited. It shows that a grid other
-// than the item grid is a table and a few lines.
-GridEditorTable customerTable()
-{
-    const auto text = [](int enter, int right, int left) {
-        return GridEditorColumn{
-            .editor = CellEditor::text, .enter = enter, .right = right, .left = left};
-    };
-    GridEditorTable table;
-    table.columns.resize(Col::count);
-    table.columns[Col::name] = text(Col::name2, Col::name2, GridMove::stay);
-    table.columns[Col::name2] = text(Col::postalCode, Col::postalCode, Col::name);
-    table.columns[Col::postalCode] = text(Col::address1, Col::address1, Col::name2);
-    table.columns[Col::postalCode].inputMethod = InputMethod::off;
-    table.columns[Col::postalCode].selectAllOnEntry = true;
-    table.columns[Col::address1] = text(Col::address2, Col::address2, Col::postalCode);
-    table.columns[Col::address2] = text(GridMove::nextRow, GridMove::stay, Col::address1);
-    table.columns[Col::telephone] = text(GridMove::nextRow, GridMove::stay, Col::address2);
-    table.columns[Col::telephone].inputMethod = InputMethod::closed;
-    table.columns[Col::honorific] = text(GridMove::nextRow, GridMove::stay, Col::telephone);
-    table.columns[Col::mark] = text(GridMove::nextRow, GridMove::stay, Col::honorific);
-    table.firstColumn = Col::name;
-    table.lastColumn = Col::telephone;
-    table.wheel = GridWheelRule::whileEditing;
-    return table;
-}
-
 class CustomerEditors : public GridCellEditors
 {
 public:
     CustomerEditors(QTableView *view, StringGrid *cells)
-        : GridCellEditors(view, cells, customerTable(),
+        // The customer list's table shows that a grid other than the item grid is a table
+        // and a few lines.
+        : GridCellEditors(view, cells, CustomerCellEditors::customerTable(),
                           {QStringLiteral("EditP3"), QStringLiteral("Edit3"), QString(), QString()})
     {}
 
