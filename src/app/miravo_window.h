@@ -39,6 +39,7 @@ class QRadioButton;
 class QToolBar;
 class QToolButton;
 class FileBrowserPanel;
+class SearchPanel;
 class CellNumEdit;
 class CellTextEdit;
 class ItemCellEditors;
@@ -169,6 +170,7 @@ public:
     Statement statement;
     StatementGridView *SG0 = nullptr;
     ClassificationTotalsGrid *SG_KEI = nullptr;
+    SearchPanel *KensakuP = nullptr;
     // The customer list and its in-cell editor.
     CustomerGrid *SG_K = nullptr;
     QFrame *EditP3 = nullptr;
@@ -301,7 +303,7 @@ public:
     void hideTotalsGrid() override;
     bool refusesSaving(const QString &folder) override;
     void showCalculation(const KeisanResult &result) override;
-    void importEstimate(const QString &path) override;
+    void showEstimateDifference(const QString &message) override;
 
     // What the preview commands ask of the window. The statement is not part of the program
     // yet: its steps say so.

@@ -7,6 +7,7 @@
 #include "common/program_dir.h"
 #include "common/prompter.h"
 #include "files/file_browser_panel.h"
+#include "files/search_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
 #include "master/customer_grid.h"
@@ -106,7 +107,7 @@ void TMIRAVO::buildCommands()
         {SpeedButton26, [this] { SpeedButton26Click(); }},
         {SpeedButton16, [this] { SpeedButton16Click(); }},
         {SpeedButton18, [this] { SpeedButton18Click(); }},
-        {SpeedButton19, nullptr}, // 検索
+        {SpeedButton19, [this] { KensakuP->toggle(); }},
     };
     for (const auto &[button, handler] : toolbarOnly) {
         QAction *action = commands->addToolbarCommand(button->objectName(), handler);

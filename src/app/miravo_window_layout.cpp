@@ -5,6 +5,7 @@
 #include "command_actions.h"
 #include "common/byte_limit_validator.h"
 #include "files/file_browser_panel.h"
+#include "files/search_panel.h"
 #include "master/choice_list_box.h"
 #include "master/choice_lists.h"
 #include "master/customer_cell_editors.h"
@@ -478,6 +479,9 @@ void TMIRAVO::buildOverlays()
         Panel1->hide();
         SG1->setFocus();
     });
+    KensakuP = new SearchPanel(Panel1, &searchCancelled, centralWidget());
+    connect(KensakuP, &SearchPanel::openRequested, this, &TMIRAVO::FileListBox1DblClick);
+    connect(KensakuP, &SearchPanel::closed, this, [this] { SG1->setFocus(); });
     // A click on the folder label toggles the panel too.
     connect(static_cast<ClickLabel *>(Path), &ClickLabel::released, this,
             [this](Qt::MouseButton button) {

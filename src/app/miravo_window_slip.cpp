@@ -61,10 +61,11 @@ bool TMIRAVO::refusesSaving(const QString &folder)
     return isReadOnlyOrOpticalVolume(folder);
 }
 
-void TMIRAVO::importEstimate(const QString &)
+void TMIRAVO::showEstimateDifference(const QString &message)
 {
-    prompter().information(QStringLiteral(
-        "見積データの取り込みは組み込まれていません。\r\n入力中の伝票はそのままです。"));
+    // The imported slip is drawn before the message box covers the window.
+    processPendingEvents();
+    prompter().information(message);
 }
 
 bool TMIRAVO::SpeedButton5Click()
@@ -100,9 +101,7 @@ void TMIRAVO::SpeedButton11Click()
 
 void TMIRAVO::FileListBox1DblClick(const QString &path, int index)
 {
-    const OpenResult result = slip.open(path, *this);
-    if (result.estimate)
-        return;
+    slip.open(path, *this);
     SG1->setCurrentCell(1, 1);
     browsePosition = index;
 }

@@ -2,6 +2,8 @@
 
 #include "cli_errors.h"
 
+#include "files/slip_search.h"
+
 #include <QSet>
 
 namespace {
@@ -18,7 +20,9 @@ const char usage[] =
     "      the rounding mode, zero-print flag and rate display of PRINT.INI, and print one\n"
     "      JSON object: header (fields by control name, taxMode 0/1/2), rows (the 12 cells\n"
     "      of every item row), totals (item, taxable, cost), TOTALKIN and panels (status\n"
-    "      bar panels 2 to 6).\n"
+    "      bar panels 2 to 6). calc, save and render also open estimate data files (.MRV,\n"
+    "      .115) as new slips; an estimate calculated with another tax mode or rounding\n"
+    "      method than the slip gets a note on standard error.\n"
     "  save FILE OUTDIR\n"
     "      Open and recalculate FILE, then save it into the folder OUTDIR under the name\n"
     "      the save command builds (era date, number, title). An existing file of that name\n"
@@ -57,6 +61,12 @@ const char usage[] =
     "      --long on a 長形3号 envelope. Without a customer name and address the envelope\n"
     "      may be a window envelope: --window answers Yes (only the company block, further\n"
     "      left), otherwise the answer is No. Output as for receipt.\n"
+    "  search DIR TERM... | search DIR --name TEXT\n"
+    "      Print the full path of every slip file of the folder DIR (.419, .321, .MRV,\n"
+    "      .115) that holds all the TERMs (at most five, each anywhere in the file,\n"
+    "      case-sensitive), one per line, newest first: the order in which the window's\n"
+    "      検索 and 次検索 visit them. With --name, the files whose full path holds TEXT\n"
+    "      instead. Nothing is printed when no file matches.\n"
     "\n"
     "Options:\n"
     "  --home DIR   use DIR as the program directory (settings and list files)\n"
@@ -90,6 +100,10 @@ const KnownOptions documentOptions = {
     {QStringLiteral("--date-none"), QStringLiteral("--small"), QStringLiteral("--long"),
      QStringLiteral("--window")},
 };
+const KnownOptions searchOptions = {
+    {QStringLiteral("--name")},
+    {},
+};
 
 struct SplitArguments
 {
@@ -101,7 +115,8 @@ struct SplitArguments
 // the command does not take.
 KnownOptions anyCommandOptions()
 {
-    return {renderOptions.values + statementOptions.values + documentOptions.values,
+    return {renderOptions.values + statementOptions.values + documentOptions.values +
+                searchOptions.values,
             renderOptions.flags + statementOptions.flags + documentOptions.flags};
 }
 
@@ -340,6 +355,31 @@ void readDocumentOptions(const QString &command, const SplitArguments &split, Co
                 .arg(command));
 }
 
+SearchOptions readSearchOptions(const SplitArguments &split)
+{
+    SearchOptions options;
+    for (const auto &[name, value] : split.options) {
+        if (name != QLatin1String("--name"))
+            throw UsageError(QStringLiteral("search takes no option %1").arg(name));
+        if (!options.name.isEmpty())
+            throw UsageError(QStringLiteral("option --name given twice"));
+        if (value.isEmpty())
+            throw UsageError(QStringLiteral("--name needs a text"));
+        options.name = value;
+    }
+    if (split.positional.isEmpty() || split.positional.first().isEmpty())
+        throw UsageError(QStringLiteral("search takes a folder: search DIR TERM..."));
+    options.folder = split.positional.first();
+    options.terms = split.positional.mid(1);
+    if (!options.name.isEmpty() && !options.terms.isEmpty())
+        throw UsageError(QStringLiteral("search takes terms or --name TEXT, not both"));
+    if (options.name.isEmpty() && options.terms.isEmpty())
+        throw UsageError(QStringLiteral("search needs at least one term or --name TEXT"));
+    if (options.terms.size() > SlipSearch::maxTerms)
+        throw UsageError(QStringLiteral("search takes at most %1 terms").arg(SlipSearch::maxTerms));
+    return options;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -395,6 +435,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
             command == QLatin1String("receipt") ? CliCommand::Receipt : CliCommand::Envelope;
         line.file = split.positional.at(0);
         readDocumentOptions(command, split, line);
+    } else if (command == QLatin1String("search")) {
+        line.command = CliCommand::Search;
+        line.search = readSearchOptions(split);
     } else {
         throw UsageError(QStringLiteral("unknown command '%1'").arg(command));
     }

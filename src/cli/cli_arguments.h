@@ -1,11 +1,23 @@
 #pragma once
 
+#include "search_command.h"
 #include "statement_command.h"
 
 #include <QString>
 #include <QStringList>
 
-enum class CliCommand { Help, Version, Calc, Save, Render, Statement, Export, Receipt, Envelope };
+enum class CliCommand {
+    Help,
+    Version,
+    Calc,
+    Save,
+    Render,
+    Statement,
+    Export,
+    Receipt,
+    Envelope,
+    Search
+};
 
 enum class PageOutput { Pdf, Png, Wmf, Jpeg };
 
@@ -41,6 +53,7 @@ struct CommandLine
     RenderOptions render;
     StatementOptions statement;
     DocumentOptions document;
+    SearchOptions search;
 };
 
 // Reads the arguments after the program name (and after --home was taken out). Throws

@@ -1,13 +1,13 @@
 #include "headless_window.h"
 
-#include "cli_errors.h"
+#include "cli_output.h"
 
 bool HeadlessWindow::refusesSaving(const QString &folder)
 {
     return isReadOnlyOrOpticalVolume(folder);
 }
 
-void HeadlessWindow::importEstimate(const QString &path)
+void HeadlessWindow::showEstimateDifference(const QString &message)
 {
-    throw InputError(path, QStringLiteral("estimate data files cannot be imported yet"));
+    printNote(path, message);
 }

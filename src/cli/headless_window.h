@@ -20,6 +20,8 @@ public:
     void hideTotalsGrid() override {}
     bool refusesSaving(const QString &folder) override;
     void showCalculation(const KeisanResult &result) override { shown = result; }
-    // Throws InputError: a script must not go on with a slip that was never read.
-    void importEstimate(const QString &path) override;
+    // The difference of an imported estimate becomes a note on standard error.
+    void showEstimateDifference(const QString &message) override;
+
+    QString path; // the file being opened, named in notes
 };

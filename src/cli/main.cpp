@@ -5,6 +5,7 @@
 #include "document_command.h"
 #include "render_command.h"
 #include "save_command.h"
+#include "search_command.h"
 #include "statement_command.h"
 
 #include "common/japanese.h"
@@ -51,6 +52,8 @@ int runCommand(const CommandLine &line)
         return runReceipt(line.file, line.document, line.render);
     case CliCommand::Envelope:
         return runEnvelope(line.file, line.document, line.render);
+    case CliCommand::Search:
+        return runSearch(line.search);
     }
     return usageFailure;
 }

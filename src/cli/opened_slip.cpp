@@ -25,10 +25,9 @@ void checkSlipFileName(const QString &path)
     if (!file.isFile())
         throw InputError(path, QStringLiteral("not a file"));
     const QString suffix = file.suffix().toLower();
-    if (suffix == QLatin1String("mrv") || suffix == QLatin1String("115"))
-        throw InputError(path, QStringLiteral("estimate data files cannot be imported yet"));
-    if (suffix != QLatin1String("419") && suffix != QLatin1String("321"))
-        throw InputError(path, QStringLiteral("not a slip file (.419 or .321)"));
+    if (suffix != QLatin1String("419") && suffix != QLatin1String("321") && !isEstimateFile(path))
+        throw InputError(path,
+                         QStringLiteral("not a slip file (.419, .321, or an estimate .MRV, .115)"));
 }
 
 // The first item row whose line amount cannot be worked out; 0 when every row can (a sum
@@ -81,6 +80,7 @@ OpenedSlip::OpenedSlip(const QString &path, HeadlessPrompter &messages)
 
     slip.calc.settings = CalcSettings::fromPrintIni();
     slip.setFolder(QFileInfo(path).absolutePath());
+    window.path = path;
     messages.messages.clear();
     OpenResult opened;
     try {

@@ -30,9 +30,9 @@ public:
     virtual bool refusesSaving(const QString &folder) = 0;
     // The slip was recalculated: show the total box and the status texts.
     virtual void showCalculation(const KeisanResult &result) = 0;
-    // Estimate data files (".MRV", ".115") are imported, not read as slips. The import is not
-    // part of the program yet: the window says so, and the slip stays as it was.
-    virtual void importEstimate(const QString &path) = 0;
+    // An imported estimate was calculated with another tax mode or rounding method than the
+    // slip: the window lets the imported slip be drawn first, then shows the message.
+    virtual void showEstimateDifference(const QString &message) = 0;
 };
 
 // Program-wide state that the slip commands read and change.
@@ -60,7 +60,7 @@ struct SaveResult
 
 struct OpenResult
 {
-    // An estimate data file: handed to the estimate import, the slip was left alone.
+    // An estimate data file, imported into the blanked slip.
     bool estimate = false;
     // False when the date line was no date: the slip kept the date of the blanking (now),
     // and the user was told so.

@@ -150,6 +150,18 @@ Contents readContents(const QString &path)
     return contents;
 }
 
+void readItemRows(const QStringList &lines, StringGrid &items,
+                  const std::function<QStringList(const QStringList &fields)> &cells)
+{
+    GridBatch batch(items);
+    for (int row = 1; row <= lines.size(); ++row) {
+        if (items.rows() < row + 1)
+            items.setRowCount(row + 1);
+        items.setRowCells(row, cells(CommaText::split(lines.at(row - 1))));
+        items.setCell(0, row, QString::number(row));
+    }
+}
+
 ReadResult read(const QString &path, SlipHeader &header, StringGrid &items)
 {
     // The layout is told by the path, without regard to case as file names are matched
@@ -187,15 +199,8 @@ ReadResult read(const QString &path, SlipHeader &header, StringGrid &items)
     header.Tanto = in.line(12);
     header.Bangou = in.line(numberLine);
 
-    GridBatch batch(items);
-    for (int row = 1; row <= in.items.size(); ++row) {
-        if (items.rows() < row + 1)
-            items.setRowCount(row + 1);
-        QStringList fields = CommaText::split(in.items.at(row - 1));
-        fields = fields.mid(0, itemColumns);
-        items.setRowCells(row, fields);
-        items.setCell(0, row, QString::number(row));
-    }
+    readItemRows(in.items, items,
+                 [](const QStringList &fields) { return fields.mid(0, itemColumns); });
 
     header.TITLE = titleFromFileName(QFileInfo(path).fileName());
     return result;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class StringGrid;
@@ -69,6 +70,11 @@ struct Contents
 
 // Reads the lines of a slip file. Throws IoError when the file cannot be read.
 Contents readContents(const QString &path);
+// Fills item rows 1, 2, ... with one line each, growing the grid as needed: a row is emptied,
+// takes the cells that cells() makes of the line's comma-text fields from column 0 on, and
+// gets its number in column 0.
+void readItemRows(const QStringList &lines, StringGrid &items,
+                  const std::function<QStringList(const QStringList &fields)> &cells);
 
 struct ReadResult
 {

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLocale>
 
+#include <vector>
+
 namespace SlipFolder {
 
 namespace {
@@ -37,9 +39,16 @@ void sortFileNames(QStringList &names)
     QCollator collator{QLocale(QLocale::Japanese, QLocale::Japan)};
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
-        return collator.compare(a, b) < 0;
-    });
+    // A folder of some years holds thousands of slips: each name's sort key is made once
+    // rather than at every comparison.
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    keyed.reserve(size_t(names.size()));
+    for (const QString &name : std::as_const(names))
+        keyed.emplace_back(collator.sortKey(name), name);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto &a, const auto &b) { return a.first.compare(b.first) < 0; });
+    for (qsizetype index = 0; index < names.size(); ++index)
+        names[index] = keyed[size_t(index)].second;
 }
 
 QStringList slipFiles(const QString &folder)

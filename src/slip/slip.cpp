@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/prompter.h"
+#include "files/estimate_file.h"
 #include "files/numbering.h"
 #include "files/slip_file.h"
 #include "settings/print_ini.h"
@@ -154,16 +155,28 @@ bool Slip::whitePaper(SlipWindow &window)
 
 OpenResult Slip::open(const QString &path, SlipWindow &window)
 {
-    if (isEstimateFile(path)) {
-        // Blanking first would throw away what the user typed for an import that cannot
-        // run yet; the import blanks the slip itself once it reads the file.
-        window.importEstimate(path);
-        OpenResult result;
-        result.estimate = true;
-        return result;
-    }
     blank(window);
+    if (isEstimateFile(path))
+        return READ_100(path, window);
     return readFile(path, window);
+}
+
+OpenResult Slip::READ_100(const QString &path, SlipWindow &window)
+{
+    const EstimateFile::Methods methods = EstimateFile::read(path, header, m_items);
+    emit changed();
+    window.hideFilePanel();
+    recalculateAndShow(window);
+    // The slip keeps the number the blanking fetched, and saving it must not advance the
+    // counter a second time.
+    state.newNumberFlag = false;
+    const QString difference =
+        EstimateFile::differenceMessage(methods, header.taxMode, calc.settings.rounding);
+    if (!difference.isEmpty())
+        window.showEstimateDifference(difference);
+    OpenResult result;
+    result.estimate = true;
+    return result;
 }
 
 OpenResult Slip::KANREN_YOMIKOMI(const QString &path, SlipWindow &window)

@@ -66,8 +66,13 @@ public:
 
     // Opens a slip file chosen in the file list (FileListBox1DblClick): blanks, reads, takes
     // the title from the file name, recalculates and clears the new-number flag. An estimate
-    // data file goes to the window's import and leaves the slip untouched.
+    // data file is imported by READ_100 instead.
     OpenResult open(const QString &path, SlipWindow &window);
+
+    // READ_100: imports an estimate data file into the blanked slip (customer, title, items),
+    // recalculates, clears the new-number flag, and tells the window when the estimate was
+    // calculated with another tax mode or rounding method. The slip's tax mode stays.
+    OpenResult READ_100(const QString &path, SlipWindow &window);
 
     // KANREN_YOMIKOMI: opens the file named on the command line into a slip that start-up
     // has emptied with HAKUSI_CALL (no number is fetched for it); the file browser goes to

@@ -556,14 +556,17 @@ TEST_F(MainWindowTest, TheControlsAndTheSlipFollowEachOther)
     EXPECT_EQ(window->TOTALKIN->text(), "\\0.-");
 }
 
-TEST_F(MainWindowTest, DoubleClickingAnEstimateFileKeepsTheTypedSlipAndSaysSo)
+TEST_F(MainWindowTest, DoubleClickingAnEstimateFileImportsItAndThenSaysHowItDiffers)
 {
     QTemporaryDir data;
-    TextFile::writeLines(data.filePath("見積.MRV"), {"x"});
+    QStringList estimate(20);
+    estimate[0] = "大野建設";
+    estimate[15] = "1"; // exempt, while the typed slip is inclusive
+    TextFile::writeLines(data.filePath("見積.MRV"),
+                         estimate + QStringList{"9,A,,,,,,ボルト,,,2,本,100"});
     dir.writeLines("BANGO.INI", {"20000"});
     auto window = showWindow();
     window->Panel1->setFolder(data.path());
-    const int browsed = window->browsePosition;
     typeSlip(*window);
     window->SpeedButton3Click();
     ASSERT_EQ(window->Panel1->slipFileCount(), 1);
@@ -573,13 +576,15 @@ TEST_F(MainWindowTest, DoubleClickingAnEstimateFileKeepsTheTypedSlipAndSaysSo)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
 
-    EXPECT_EQ(prompter.texts("info"), QStringList{"見積データの取り込みは組み込まれていません。\r\n"
-                                                  "入力中の伝票はそのままです。"});
-    EXPECT_EQ(window->NAME1->text(), "山田商店");
-    EXPECT_EQ(window->Bangou->text(), "10023");
+    ASSERT_EQ(prompter.texts("info").size(), 1);
+    EXPECT_TRUE(prompter.texts("info").first().contains("消費税処理 [ 非課税 ] です。"));
+    EXPECT_EQ(window->NAME1->text(), "大野建設");
+    EXPECT_EQ(window->Bangou->text(), "20000");
     EXPECT_EQ(window->TITLE->text(), "見積");
-    EXPECT_EQ(window->SG1Cells->cell(2, 1), "ボルト, M8");
-    EXPECT_EQ(window->SG1Cells->cell(9, 1), "3150");
-    EXPECT_EQ(window->browsePosition, browsed);
-    EXPECT_EQ(dir.readLines("BANGO.INI"), QStringList{"20000"}); // no number was fetched
+    EXPECT_TRUE(window->UTIZEI->isChecked());
+    EXPECT_EQ(window->SG1Cells->cell(2, 1), "ボルト");
+    EXPECT_EQ(window->SG1Cells->cell(9, 1), "200");
+    EXPECT_FALSE(window->Panel1->isVisible());
+    EXPECT_EQ(window->browsePosition, 0);
+    EXPECT_EQ(dir.readLines("BANGO.INI"), QStringList{"20000"}); // the counter did not move
 }

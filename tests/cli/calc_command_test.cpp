@@ -135,8 +135,6 @@ TEST(CalcCommand, ReportsFilesItCannotUseWithFileAndLine)
         {"missing", folder + "none.419", folder + "none.419: no such file"},
         {"not a slip", writeSlip(folder, "notes.txt", {"x"}),
          folder + "notes.txt: not a slip file"},
-        {"estimate", writeSlip(folder, "見積.MRV", {"x"}),
-         folder + "見積.MRV: estimate data files cannot be imported yet"},
         {"bad date", writeSlip(folder, "令和7年04月01日【1】日付.419", badDate),
          folder + "令和7年04月01日【1】日付.419: line 5: 日付の変換ができませんでした。"},
         {"overflow", writeSlip(folder, "令和7年04月01日【1】桁.419", overflow),

@@ -50,7 +50,10 @@ public:
     void hideTotalsGrid() override { m_events << "hide totals"; }
     bool refusesSaving(const QString &folder) override { return refuses(folder); }
     void showCalculation(const KeisanResult &) override { m_events << "recalculate"; }
-    void importEstimate(const QString &path) override { m_events << "import " + path; }
+    void showEstimateDifference(const QString &message) override
+    {
+        m_events << "difference " + message;
+    }
 
 private:
     QStringList &m_events;
@@ -426,25 +429,152 @@ TEST_F(SlipCommands, ASlipInAFolderNamedLikeAnEstimateFileOpensAsASlip)
     EXPECT_FALSE(result.estimate);
     EXPECT_TRUE(result.dateRead);
     EXPECT_EQ(header.NAME1, "name");
-    EXPECT_FALSE(events.contains("import " + file.fileName()));
 }
 
-TEST_F(SlipCommands, EstimateFilesGoToTheImportAndKeepTheTypedSlip)
+namespace {
+
+// An estimate data file: header lines (1 customer, 4 title, 15 inclusive, 16 exempt, 18
+// rounding), then the item lines.
+QString writeEstimate(const QString &path, int headerLines, const QStringList &changed,
+                      const QStringList &itemLines)
 {
-    programDir.writeLines("BANGO.INI", {"20000"});
-    for (const char *path : {"/data/est.MRV", "/data/est.115", "/data/est.mrv", "/data/a.b.Mrv"}) {
-        SCOPED_TRACE(path);
+    QStringList lines;
+    for (int line = 1; line <= headerLines; ++line)
+        lines << QStringLiteral("h%1").arg(line);
+    lines[0] = "山田建設";
+    lines[3] = "内側の件名";
+    lines[14] = "0";
+    lines[15] = "0";
+    lines[17] = "0";
+    for (int line = 0; line < changed.size(); line += 2)
+        lines[changed.at(line).toInt() - 1] = changed.at(line + 1);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Sjis::encode((lines + itemLines).join("\r\n") + "\r\n"));
+    return path;
+}
+
+} // namespace
+
+TEST_F(SlipCommands, EstimatesImportTheirCustomerTitleAndItemsIntoABlankedSlip)
+{
+    struct Case
+    {
+        const char *name;
+        int headerLines;
+    };
+    const Case cases[] = {{"棚工事.MRV", 20}, {"棚工事.115", 27}, {"棚工事.mrv", 20}};
+    const QStringList itemLines = {
+        "9,A,f2,f3,f4,f5,f6,ボルト,1,M8,10,本,25,20,f14,f15",
+        "9,B,f2,f3,f4,f5,f6,ナット",
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        programDir.writeLines("BANGO.INI", {"20000"});
+        const QString path =
+            writeEstimate(QDir(folder()).filePath(c.name), c.headerLines, {}, itemLines);
+        header.ADD1 = "typed";
+        header.taxMode = TaxMode::Exclusive;
         events.clear();
-        header.NAME1 = "before";
-        const OpenResult result = slip.open(QString::fromUtf8(path), window);
+        prompts.log.clear();
+        const OpenResult result = slip.open(path, window);
         EXPECT_TRUE(result.estimate);
-        // Nothing is blanked for an import that cannot run yet: no row, no number is lost.
-        EXPECT_EQ(header.NAME1, "before");
-        EXPECT_EQ(header.Bangou, "10023");
-        EXPECT_EQ(items.cell(2, 1), "ボルト");
-        EXPECT_EQ(events, QStringList{"import " + QString::fromUtf8(path)});
+        EXPECT_EQ(header.NAME1, "山田建設");
+        EXPECT_EQ(header.ADD1, "");
+        EXPECT_EQ(header.TITLE, "棚工事");
+        EXPECT_EQ(header.Bangou, "20000");
+        EXPECT_EQ(header.DTP1, now);
+        EXPECT_FALSE(state.newNumberFlag);
+        EXPECT_EQ(items.rowCells(1).mid(0, 9),
+                  (QStringList{"1", "A", "ボルト", "1", "M8", "10", "本", "25", "20"}));
+        EXPECT_EQ(items.rowCells(2).mid(0, 4), (QStringList{"2", "B", "ナット", ""}));
+        EXPECT_EQ(items.rows(), 31);
+        for (int row = 1; row < items.rows(); ++row) {
+            for (const QString &cell : items.rowCells(row))
+                EXPECT_FALSE(cell.startsWith("f")) << row << " " << cell.toStdString();
+        }
+        EXPECT_TRUE(prompts.log.isEmpty()) << prompts.log.join(" | ").toStdString();
+        EXPECT_EQ(events, (QStringList{"hide totals", "recalculate", "hide panel", "recalculate"}));
+        EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"20000"});
     }
-    EXPECT_EQ(programDir.readLines("BANGO.INI"), QStringList{"20000"});
+}
+
+TEST_F(SlipCommands, EstimatesCalculatedOtherwiseAreReportedAfterTheImport)
+{
+    const QString start = "読み込んだ「見積データ」の処理方法が現在の処理方法と異なります。\r\n\r\n"
+                          "※読み込んだ「見積データ」の処理方法は \r\n\r\n";
+    struct Case
+    {
+        const char *name;
+        QStringList lines; // line number, text, ...
+        TaxMode slipTaxMode;
+        RoundingMode rounding;
+        QString message; // after the common start; empty for none
+    };
+    const Case cases[] = {
+        {"inclusive estimate, exclusive slip",
+         {"15", "1"},
+         TaxMode::Exclusive,
+         RoundingMode::Truncate,
+         "消費税処理 [ 内税 ] です。\r\n\r\n"},
+        {"round half up, truncating slip",
+         {"18", "2"},
+         TaxMode::Exclusive,
+         RoundingMode::Truncate,
+         "端数処理 　[ 四捨五入 ] です。\r\n\r\n"},
+        {"both differ, exempt wins over inclusive",
+         {"15", "1", "16", "1", "18", "1"},
+         TaxMode::Inclusive,
+         RoundingMode::Truncate,
+         "消費税処理 [ 非課税 ] \r\n\r\n端数処理 　[ 切り上げ ] です。\r\n\r\n"},
+        {"a rounding number without a name",
+         {"18", "7"},
+         TaxMode::Exclusive,
+         RoundingMode::Truncate,
+         "端数処理 　[  ] です。\r\n\r\n"},
+        {"methods match",
+         {"15", "1", "18", "2"},
+         TaxMode::Inclusive,
+         RoundingMode::RoundHalfUp,
+         ""},
+        {"rounding that is no number counts as truncate",
+         {"18", "abc"},
+         TaxMode::Exclusive,
+         RoundingMode::Truncate,
+         ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path =
+            writeEstimate(QDir(folder()).filePath("見積.MRV"), 20, c.lines, {"1,,,,,,,ボルト"});
+        header.taxMode = c.slipTaxMode;
+        slip.calc.settings.rounding = c.rounding;
+        events.clear();
+        slip.open(path, window);
+        EXPECT_EQ(header.taxMode, c.slipTaxMode);
+        const QStringList expected = {"hide totals", "recalculate", "hide panel", "recalculate"};
+        if (c.message.isEmpty())
+            EXPECT_EQ(events, expected);
+        else
+            EXPECT_EQ(events, expected + QStringList{"difference " + start + c.message});
+    }
+}
+
+TEST_F(SlipCommands, AShortEstimateReadsAsEmptyExclusiveAndTruncating)
+{
+    QFile file(QDir(folder()).filePath("短い.115"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Sjis::encode("山田\r\n"));
+    file.close();
+    header.taxMode = TaxMode::Inclusive;
+    events.clear();
+    slip.open(file.fileName(), window);
+    EXPECT_EQ(header.NAME1, "山田");
+    EXPECT_EQ(header.TITLE, "短い");
+    EXPECT_EQ(items.rows(), 31);
+    EXPECT_TRUE(items.rowCells(1).mid(1).join("").isEmpty());
+    ASSERT_EQ(events.size(), 5);
+    EXPECT_TRUE(events.last().endsWith("消費税処理 [ 外税 ] です。\r\n\r\n"));
 }
 
 TEST_F(SlipCommands, CommandLineOpenSelectsTheFileAndFetchesNoNumber)
