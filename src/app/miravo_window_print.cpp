@@ -82,8 +82,11 @@ void TMIRAVO::recalculate()
 SlipPrintJob TMIRAVO::documentJob()
 {
     SlipPrintJob job = printJob();
-    // While the statement grid is shown the receipt acknowledges the statement: its sums go
-    // into job.statement once the statement keeps them; until then the slip's totals serve.
+    // While the statement grid is shown the receipt acknowledges the statement, not the slip.
+    if (statementShown())
+        job.statement =
+            StatementReceiptValues{statement.amountSum, statement.taxSum, statement.compiledTax,
+                                   statement.compiledNet, statement.inclusive};
     return job;
 }
 
