@@ -225,7 +225,7 @@ void TMIRAVO::refreshFileLists()
 
 void TMIRAVO::prepareTotalsAndCustomerGrids()
 {
-    // The totals grid is a separate feature, not yet built.
+    // The totals grid is laid out when the window builds it; only the customers load here.
     SG_K->load();
 }
 
