@@ -3,6 +3,7 @@
 #include "common/text_file.h"
 #include "files/file_browser_panel.h"
 #include "master/customer_grid.h"
+#include "shown_window.h"
 #include "slip/grid_cell_editors.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -42,15 +43,7 @@ protected:
     StatementWindowTest() { Clock::setFixedNow(QDateTime(QDate(2026, 12, 10), QTime(9, 0))); }
     ~StatementWindowTest() override { Clock::setFixedNow({}); }
 
-    std::unique_ptr<TMIRAVO> showWindow()
-    {
-        auto window = std::make_unique<TMIRAVO>();
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        prompter.log.clear();
-        return window;
-    }
+    std::unique_ptr<TMIRAVO> showWindow() { return showMainWindow(prompter); }
 
     // Three slips in a folder of their own, listed in the statement file list.
     void listThreeSlips(TMIRAVO &window)
