@@ -342,6 +342,7 @@ public:
     void N9Click();            // セル貼り付け
     void N12Click();           // セル削除
     void N59Click();           // 非課税マークの ON / OFF
+    void N60Click();           // 軽減税率マークの ON / OFF
     void SpeedButton62Click(); // ｲﾝﾃﾞﾝﾄ
     void SpeedButton63Click(); // ｲﾝﾃﾞﾝﾄ削除
     void SpeedButton61Click(); // 番号付け

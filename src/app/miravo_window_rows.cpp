@@ -153,6 +153,14 @@ void TMIRAVO::N59Click()
     prompter().beep();
 }
 
+void TMIRAVO::N60Click()
+{
+    RowCommands::toggleReducedRateMark(*SG1Cells, SG1->row());
+    SG1->viewport()->update();
+    Keisan();
+    prompter().beep();
+}
+
 void TMIRAVO::SpeedButton62Click()
 {
     NAME1->setFocus();

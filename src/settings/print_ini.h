@@ -44,7 +44,7 @@ struct OrderEntry
 {
     QString key;
     int group;               // 1 to 17; group 16 is written after the backup copy is removed
-    bool onlyWhenOn = false; // a flag left out of the file while it is off
+    bool onlyWhenOn = false; // a flag left out of the file while it is off, a value while empty
 };
 
 // The fixed order of the file's lines. "[領収証色]=" stands in it twice.
