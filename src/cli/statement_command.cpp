@@ -67,7 +67,7 @@ int runStatement(const StatementOptions &options)
     Statement statement;
     try {
         applyStartupChoices(header);
-        statement.rounding = CalcSettings::fromPrintIni().rounding;
+        statement.takeTaxSettings(CalcSettings::fromPrintIni().rounding);
         statement.setTitles();
         statement.compile(options.files, header);
     } catch (const StatementFileError &error) {

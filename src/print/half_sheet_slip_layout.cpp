@@ -106,6 +106,7 @@ public:
         if (!m_geometry.sevenRows)
             drawTotalsArea();
         drawTotalsValues();
+        drawQualifiedInvoiceLines();
         drawBank();
         drawOrderNote();
         drawPunchGuide();
@@ -128,6 +129,8 @@ private:
         page.leadY = 770;
         page.logo = m_job.logo;
         page.captions = m_job.captions;
+        if (m_job.qualified.coversKind(m_kind))
+            page.registrationLine = m_job.qualified.registrationLine();
         drawSlipPageBlocks(m_p, page);
     }
 
@@ -183,8 +186,7 @@ private:
             return;
         if (m_sums.total == Money() && !m_job.zeroPrint)
             return;
-        const TotalsBox values =
-            totalsBox(m_job.header.taxMode, m_kind, m_sums, {m_job.roundingMode, m_s.kakko});
+        const TotalsBox values = totalsBox(m_job.header.taxMode, m_kind, m_sums, totalsOptions());
         if (m_geometry.sevenRows) {
             m_table.drawTotalsStripValues(values);
             return;
@@ -193,6 +195,40 @@ private:
         m_p.rightAligned(2670, m_p.y(1580), values.line1);
         m_p.rightAligned(2670, m_p.y(1700), values.line2);
         m_p.rightAligned(2670, m_p.y(1820), values.line3);
+    }
+
+    TotalsOptions totalsOptions() const { return {m_job.roundingMode, m_s.kakko, m_job.taxRates}; }
+
+    // The lines of a qualified invoice: the total and the tax of each rate, and the note on
+    // the "※" of reduced-rate items. The 5-row slip writes them into the dotted area left of
+    // the stamp boxes, the 7-row slip under its totals strip.
+    void drawQualifiedInvoiceLines()
+    {
+        if (!m_job.qualified.coversKind(m_kind))
+            return;
+        const bool note = m_table.hasReducedRateRow(m_image.firstRow);
+        QStringList lines;
+        if (m_kind != 3 && (m_sums.total != Money() || m_job.zeroPrint))
+            lines = perRateLines(m_job.header.taxMode, m_sums.rateSums(), totalsOptions());
+        m_p.useDataTextFont();
+        m_canvas.setFontPoints(9);
+        if (m_geometry.sevenRows) {
+            int y = 1920;
+            for (const QString &line : lines) {
+                m_p.rightAligned(2670, m_p.y(y), line);
+                y += 50;
+            }
+            if (note)
+                m_p.text(1340, 1920, reducedRateNote());
+            return;
+        }
+        int y = 1600;
+        for (const QString &line : lines) {
+            m_p.text(280, y, line);
+            y += 60;
+        }
+        if (note)
+            m_p.text(280, y, reducedRateNote());
     }
 
     void drawBank()

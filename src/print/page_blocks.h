@@ -24,6 +24,8 @@ struct SlipPageInfo
     int leadY = 770;
     QImage logo;
     SlipKindCaptions captions;
+    // "登録番号 T…" of a qualified invoice; empty for none.
+    QString registrationLine;
 };
 
 // The logo picture named by "[ロゴ]=": empty when the key is empty or the file is missing
@@ -73,6 +75,11 @@ struct CompanyBlockGeometry
     double address2Y = 620;
     double telY = 680;
     std::optional<double> faxY = 740;
+    // The registration number of a qualified invoice, right-aligned under the block where
+    // the fax line leaves the right end free; empty text for none.
+    QString registrationLine;
+    double registrationY = 775;
+    double registrationRight = 2700;
 };
 
 // The company block in the font colour set on the canvas. Returns the device y of the

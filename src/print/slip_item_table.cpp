@@ -109,6 +109,27 @@ void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, 
     m_p.drawFitted(name, x, band, width, m_geometry.minimumPoints);
 }
 
+QString SlipItemTable::itemName(int row) const
+{
+    const StringGrid &items = *m_job.items;
+    const QString name = items.cell(ItemColumn::name, row);
+    if (m_job.qualified.coversKind(m_kind) &&
+        lineRateOf(items.cell(ItemColumn::exemptMark, row)) == LineRate::Reduced)
+        return name + reducedRateItemMark;
+    return name;
+}
+
+bool SlipItemTable::hasReducedRateRow(int firstRow) const
+{
+    const StringGrid &items = *m_job.items;
+    for (int row = firstRow; row < firstRow + m_geometry.rows && row < items.rows(); ++row) {
+        if (lineRateOf(items.cell(ItemColumn::exemptMark, row)) == LineRate::Reduced &&
+            !items.cell(ItemColumn::amount, row).isEmpty())
+            return true;
+    }
+    return false;
+}
+
 PageSums SlipItemTable::drawRows(int firstRow)
 {
     PrintCanvas &canvas = m_p.canvas();
@@ -123,7 +144,7 @@ PageSums SlipItemTable::drawRows(int firstRow)
         const RowBand band{headerBottom() + m_geometry.rowPitch * i, m_geometry.rowPitch,
                            m_geometry.firstLine, m_geometry.secondLine};
         const QString shape = items.cell(ItemColumn::shape, row);
-        drawItemName(items.cell(ItemColumn::name, row), shape, band);
+        drawItemName(itemName(row), shape, band);
 
         if (m_shape.SHW > 0 && m_job.header.Sunpou) {
             m_p.useDataTextFont();
@@ -150,11 +171,8 @@ PageSums SlipItemTable::drawRows(int firstRow)
         m_p.rightAligned(2320, y, price);
         const QString amountCell = items.cell(columns.amount, row);
         m_p.rightAligned(2670, y, formatAmountCell(amountCell));
-        if (const std::optional<Money> amount = parseCellAmount(amountCell)) {
-            sums.total += *amount;
-            if (items.cell(ItemColumn::exemptMark, row) != QStringLiteral("1"))
-                sums.taxable += *amount;
-        }
+        if (const std::optional<Money> amount = parseCellAmount(amountCell))
+            sums.add(*amount, items.cell(ItemColumn::exemptMark, row));
     }
     return sums;
 }

@@ -42,6 +42,8 @@ public:
     // The rows from firstRow on, as many as the table has and the grid holds; returns the
     // sums of the amounts printed.
     PageSums drawRows(int firstRow);
+    // Whether the rows from firstRow on that the table prints hold a reduced-rate amount.
+    bool hasReducedRateRow(int firstRow) const;
 
     // The totals strip under the table of the 7-, 24- and 36-row slips: its boxes and the
     // labels written as two characters one above the other ("内"/"税" for the tax when
@@ -55,6 +57,8 @@ private:
     void stackedLabel(int x, const QString &top, const QString &bottom);
     int headerBottom() const { return m_geometry.top + 120; }
     void drawItemName(const QString &cellText, const QString &shape, const RowBand &band);
+    // The item name as printed: "※" after a reduced-rate item of a qualified invoice.
+    QString itemName(int row) const;
 
     LayoutPainter &m_p;
     const SlipPrintJob &m_job;
