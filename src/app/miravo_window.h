@@ -28,6 +28,7 @@ class ChoiceListBox;
 class CustomerGrid;
 class CommandActions;
 class FormKeyFilter;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
@@ -75,6 +76,8 @@ public:
     // --- Commands -----------------------------------------------------------------------
     // One action per main-menu item; the toolbar, the command strip and the keys trigger them.
     CommandActions *commands = nullptr;
+    // 軽減税率マークの ON / OFF, the command the editors' menu entry N60 runs.
+    QAction *reducedRateMarkCommand = nullptr;
 
     // --- Toolbar ------------------------------------------------------------------------
     QToolBar *ToolBar1 = nullptr;

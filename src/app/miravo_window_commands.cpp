@@ -116,11 +116,8 @@ void TMIRAVO::buildCommands()
     }
     // The reduced-rate mark is a command of its own, reached from the editors' menu beside
     // the tax-exempt mark.
-    QAction *reducedRateMark =
-        commands->addToolbarCommand(QStringLiteral("N60"), [this] { N60Click(); });
-    reducedRateMark->setText(QStringLiteral("軽減税率マークの ON / OFF"));
-    PopupMenu5->insertAction(PopupMenu5->findChild<QAction *>(QStringLiteral("SYUKEI5")),
-                             reducedRateMark);
+    reducedRateMarkCommand =
+        commands->addToolbarCommand(QStringLiteral("KEIGEN_MARK"), [this] { N60Click(); });
 
     // The right button of 領収証 and 封筒 previews what the left one prints.
     const std::pair<QToolButton *, void (TMIRAVO::*)()> previewButtons[] = {

@@ -68,126 +68,83 @@ TEST(TaxRates, LineMarksAndRatesFromPrintIni)
 
 TEST(TaxRates, TaxPerRateIsTakenOnceFromEachRatesTotal)
 {
+    // The taxes of each case in the three rounding modes: truncate, round up, round half up.
+    struct Taxes
+    {
+        qint64 truncated;
+        qint64 roundedUp;
+        qint64 halfUp;
+    };
     struct Case
     {
         const char *name;
         TaxMode taxMode;
-        RoundingMode rounding;
         std::vector<Line> lines;
         const char *standardTaxable;
-        qint64 standardTax;
+        Taxes standard;
         const char *reducedTaxable;
-        qint64 reducedTax;
+        Taxes reduced;
     } const cases[] = {
         // 2,332 × 10 % = 233.2 and 1,078 × 8 % = 86.24; the line taxes cut one by one
         // would give 199 + 33 = 232 at 10 %.
-        {"exclusive truncate",
+        {"exclusive",
          TaxMode::Exclusive,
-         T,
          {{"1999"}, {"333"}, {"1001", "8"}, {"77", "8"}},
          "2332",
-         233,
+         {233, 234, 233},
          "1078",
-         86},
-        {"exclusive round up",
-         TaxMode::Exclusive,
-         U,
-         {{"1999"}, {"333"}, {"1001", "8"}, {"77", "8"}},
-         "2332",
-         234,
-         "1078",
-         87},
+         {86, 87, 86}},
         // 233.5 and 81.52 round half up to 234 and 82.
-        {"exclusive round half up",
+        {"exclusive at the half",
          TaxMode::Exclusive,
-         H,
          {{"2335"}, {"1019", "8"}},
          "2335",
-         234,
+         {233, 234, 234},
          "1019",
-         82},
-        {"exclusive round half up below the half",
-         TaxMode::Exclusive,
-         H,
-         {{"2334"}, {"1006", "8"}},
-         "2334",
-         233,
-         "1006",
-         80},
+         {81, 82, 82}},
         // Exempt lines count in neither rate.
         {"exempt lines",
          TaxMode::Exclusive,
-         T,
          {{"5000", "1"}, {"1000"}, {"500", "8"}},
          "1000",
-         100,
+         {100, 100, 100},
          "500",
-         40},
+         {40, 40, 40}},
         // Negative totals: cut toward zero, round up and half up away from zero.
-        {"negative truncate",
+        {"negative",
          TaxMode::Exclusive,
-         T,
          {{"1000"}, {"-1505"}, {"-1019", "8"}},
          "-505",
-         -50,
+         {-50, -51, -51},
          "-1019",
-         -81},
-        {"negative round up",
-         TaxMode::Exclusive,
-         U,
-         {{"1000"}, {"-1505"}, {"-1019", "8"}},
-         "-505",
-         -51,
-         "-1019",
-         -82},
-        {"negative round half up",
-         TaxMode::Exclusive,
-         H,
-         {{"1000"}, {"-1505"}, {"-1019", "8"}},
-         "-505",
-         -51,
-         "-1019",
-         -82},
+         {-81, -82, -82}},
         // Inclusive: total × rate / (100 + rate), cut, whatever the rounding mode.
-        {"inclusive truncate",
+        {"inclusive",
          TaxMode::Inclusive,
-         T,
          {{"1100"}, {"1000"}, {"1080", "8"}, {"1000", "8"}},
          "2100",
-         190,
+         {190, 190, 190},
          "2080",
-         154},
-        {"inclusive round up",
-         TaxMode::Inclusive,
-         U,
-         {{"1100"}, {"1000"}, {"1080", "8"}, {"1000", "8"}},
-         "2100",
-         190,
-         "2080",
-         154},
-        {"inclusive round half up",
-         TaxMode::Inclusive,
-         H,
-         {{"1100"}, {"1000"}, {"1080", "8"}, {"1000", "8"}},
-         "2100",
-         190,
-         "2080",
-         154},
+         {154, 154, 154}},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
         const SlipTotals totals = totalsOf(c.lines);
-        const QList<RateTax> byRate = taxByRate(totals.byRate, c.taxMode, c.rounding, today);
-        ASSERT_EQ(byRate.size(), 2);
-        EXPECT_EQ(byRate[0].rate, 10);
-        EXPECT_EQ(byRate[0].taxable, Money::parse(QString::fromUtf8(c.standardTaxable)));
-        EXPECT_EQ(byRate[0].tax, c.standardTax);
-        EXPECT_EQ(byRate[1].rate, 8);
-        EXPECT_EQ(byRate[1].taxable, Money::parse(QString::fromUtf8(c.reducedTaxable)));
-        EXPECT_EQ(byRate[1].tax, c.reducedTax);
-        EXPECT_EQ(totals.taxable, byRate[0].taxable + byRate[1].taxable);
-        EXPECT_EQ(consumptionTax(totals, c.taxMode, c.rounding, today),
-                  c.standardTax + c.reducedTax);
+        const std::pair<RoundingMode, qint64 Taxes::*> modes[] = {
+            {T, &Taxes::truncated}, {U, &Taxes::roundedUp}, {H, &Taxes::halfUp}};
+        for (const auto &[mode, taxOf] : modes) {
+            SCOPED_TRACE(testing::Message() << c.name << ", rounding " << int(mode));
+            const QList<RateTax> byRate = taxByRate(totals.byRate, c.taxMode, mode, today);
+            ASSERT_EQ(byRate.size(), 2);
+            EXPECT_EQ(byRate[0].rate, 10);
+            EXPECT_EQ(byRate[0].taxable, Money::parse(QString::fromUtf8(c.standardTaxable)));
+            EXPECT_EQ(byRate[0].tax, c.standard.*taxOf);
+            EXPECT_EQ(byRate[1].rate, 8);
+            EXPECT_EQ(byRate[1].taxable, Money::parse(QString::fromUtf8(c.reducedTaxable)));
+            EXPECT_EQ(byRate[1].tax, c.reduced.*taxOf);
+            EXPECT_EQ(totals.taxable, byRate[0].taxable + byRate[1].taxable);
+            EXPECT_EQ(consumptionTax(totals, c.taxMode, mode, today),
+                      c.standard.*taxOf + c.reduced.*taxOf);
+        }
     }
 }
 
