@@ -12,3 +12,6 @@ void fillRealisticSlip(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items
 
 // A logo bitmap made for a 600 dpi printer: about 15 × 6 mm.
 QImage sampleLogo();
+
+// The realistic slip with thirty item rows, for the 24- and 36-row layouts.
+void fillRealisticLongSlip(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items);
