@@ -1,6 +1,7 @@
 // The 24-row and 36-row slips, checked on the recorded operations of their pages.
 #include "print/layout_painter.h"
 #include "print/slip_layouts.h"
+#include "realistic_slip.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
@@ -58,23 +59,11 @@ protected:
     LongSlipLayoutTest()
     {
         job.items = &items;
-        job.header.Bangou = QStringLiteral("1024");
-        job.header.NAME1 = QStringLiteral("山田商店");
-        job.header.KEISYOU = QStringLiteral("様");
-        job.header.DTP1 = QDateTime(QDate(2026, 3, 5), QTime(9, 0));
-        job.header.Sunpou = false;
+        fillPlainHeader(job.header);
         setKinds({1});
     }
 
-    void setKinds(std::initializer_list<int> kinds)
-    {
-        SlipHeader &h = job.header;
-        bool *flags[] = {&h.NOUHIN, &h.SEIKYUU, &h.JURYOU, &h.HIKAE, &h.HATYUU, &h.IRAI};
-        for (bool *flag : flags)
-            *flag = false;
-        for (int kind : kinds)
-            *flags[kind - 1] = true;
-    }
+    void setKinds(std::initializer_list<int> kinds) { setSlipKinds(job.header, kinds); }
 
     // Rows 1 to count named "品名1" ... with one item of 100 yen each.
     void fillRows(int count)

@@ -125,3 +125,22 @@ void fillRealisticLongSlip(TempProgramDir &dir, SlipPrintJob &job, StringGrid &i
     };
     setItemRows(items, 13, rows);
 }
+
+void fillPlainHeader(SlipHeader &header)
+{
+    header.Bangou = QStringLiteral("1024");
+    header.NAME1 = QStringLiteral("山田商店");
+    header.KEISYOU = QStringLiteral("様");
+    header.DTP1 = QDateTime(QDate(2026, 3, 5), QTime(9, 0));
+    header.Sunpou = false;
+}
+
+void setSlipKinds(SlipHeader &header, std::initializer_list<int> kinds)
+{
+    bool *flags[] = {&header.NOUHIN, &header.SEIKYUU, &header.JURYOU,
+                     &header.HIKAE,  &header.HATYUU,  &header.IRAI};
+    for (bool *flag : flags)
+        *flag = false;
+    for (int kind : kinds)
+        *flags[kind - 1] = true;
+}
