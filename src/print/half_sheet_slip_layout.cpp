@@ -115,22 +115,13 @@ public:
     }
 
 private:
-    double H() const { return m_p.H(); }
     double V() const { return m_p.V(); }
 
     void drawBlocks()
     {
-        SlipPageInfo page;
-        page.header = &m_job.header;
-        page.kind = m_kind;
-        page.title = slipKindTitle(m_kind, m_job.captions);
-        page.pageNumber = m_image.pageNumber;
+        SlipPageInfo page = slipPageInfo(m_job, m_image);
         page.numberLabelPoints = m_lower ? 10 : 11;
         page.leadY = 770;
-        page.logo = m_job.logo;
-        page.captions = m_job.captions;
-        if (m_job.qualified.coversKind(m_kind))
-            page.registrationLine = m_job.qualified.registrationLine();
         drawSlipPageBlocks(m_p, page);
     }
 
@@ -182,34 +173,28 @@ private:
 
     void drawTotalsValues()
     {
-        if (m_kind == 3 || m_kind == 6)
+        const std::optional<TotalsBox> values = m_table.printedTotals(m_sums, m_s.kakko);
+        if (!values)
             return;
-        if (m_sums.total == Money() && !m_job.zeroPrint)
-            return;
-        const TotalsBox values = totalsBox(m_job.header.taxMode, m_kind, m_sums, totalsOptions());
         if (m_geometry.sevenRows) {
-            m_table.drawTotalsStripValues(values);
+            m_table.drawTotalsStripValues(*values);
             return;
         }
         m_p.useNumberFont();
-        m_p.rightAligned(2670, m_p.y(1580), values.line1);
-        m_p.rightAligned(2670, m_p.y(1700), values.line2);
-        m_p.rightAligned(2670, m_p.y(1820), values.line3);
+        m_p.rightAligned(2670, m_p.y(1580), values->line1);
+        m_p.rightAligned(2670, m_p.y(1700), values->line2);
+        m_p.rightAligned(2670, m_p.y(1820), values->line3);
     }
-
-    TotalsOptions totalsOptions() const { return {m_job.roundingMode, m_s.kakko, m_job.taxRates}; }
 
     // The lines of a qualified invoice: the total and the tax of each rate, and the note on
     // the "※" of reduced-rate items. The 5-row slip writes them into the dotted area left of
     // the stamp boxes, the 7-row slip under its totals strip.
     void drawQualifiedInvoiceLines()
     {
-        if (!m_job.qualified.coversKind(m_kind))
+        const bool note = m_table.printsReducedRateNote(m_image.firstRow);
+        const QStringList lines = m_table.qualifiedRateLines(m_sums);
+        if (!note && lines.isEmpty())
             return;
-        const bool note = m_table.hasReducedRateRow(m_image.firstRow);
-        QStringList lines;
-        if (m_kind != 3 && (m_sums.total != Money() || m_job.zeroPrint))
-            lines = perRateLines(m_job.header.taxMode, m_sums.rateSums(), totalsOptions());
         m_p.useDataTextFont();
         m_canvas.setFontPoints(9);
         if (m_geometry.sevenRows) {
@@ -260,9 +245,7 @@ private:
             y = int(std::trunc(pageHeight * 3.0 / 4)) + m_s.punch2;
         else
             y = int(std::trunc(pageHeight / (m_s.run.a5Mode ? 2.0 : 4.0))) + m_s.punch1;
-        m_p.useDottedPen(Qt::black);
-        m_canvas.moveTo(0, y);
-        m_canvas.lineTo(int(std::trunc(110 * H())), y);
+        m_p.punchGuide(y);
     }
 
     void drawCutMarks()

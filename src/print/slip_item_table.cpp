@@ -32,7 +32,12 @@ void SlipItemTable::drawLines()
     m_p.frameBox(250, top, 2700, bottom);
     for (int i = 0; i < m_geometry.rows; ++i) {
         const int y = headerBottom() + m_geometry.rowPitch * i;
-        canvas.setPenWidth(i == 0 ? m_p.frame().width : 2);
+        if (i == 0)
+            canvas.setPenWidth(m_p.frame().width);
+        else if (m_geometry.dottedRowLines)
+            m_p.useDottedPen(m_p.kindColour());
+        else
+            canvas.setPenWidth(2);
         if (m_kind == 3) {
             // The receipt copy keeps the right part free for the stamp.
             if (i == 0)
@@ -49,6 +54,8 @@ void SlipItemTable::drawLines()
         canvas.lineTo(x, m_p.y(bottom));
         m_p.useFramePen();
     }
+    if (m_geometry.dottedRowLines)
+        m_p.useKindPen(2);
     for (int x : {1600, 1854, 2000, 2340}) {
         if (x == 2340 && m_kind == 3)
             continue;
@@ -119,8 +126,10 @@ QString SlipItemTable::itemName(int row) const
     return name;
 }
 
-bool SlipItemTable::hasReducedRateRow(int firstRow) const
+bool SlipItemTable::printsReducedRateNote(int firstRow) const
 {
+    if (!m_job.qualified.coversKind(m_kind))
+        return false;
     const StringGrid &items = *m_job.items;
     for (int row = firstRow; row < firstRow + m_geometry.rows && row < items.rows(); ++row) {
         if (lineRateOf(items.cell(ItemColumn::exemptMark, row)) == LineRate::Reduced &&
@@ -227,4 +236,31 @@ void SlipItemTable::drawTotalsStripValues(const TotalsBox &values)
     m_p.rightAligned(1760, y, values.line1);
     m_p.rightAligned(2210, y, values.line2);
     m_p.rightAligned(2670, y, values.line3);
+}
+
+bool SlipItemTable::printsTotals(const PageSums &sums) const
+{
+    if (m_kind == 3 || m_kind == 6)
+        return false;
+    return sums.total != Money() || m_job.zeroPrint;
+}
+
+TotalsOptions SlipItemTable::totalsOptions(bool kakko) const
+{
+    return {m_job.roundingMode, kakko, m_job.taxRates};
+}
+
+std::optional<TotalsBox> SlipItemTable::printedTotals(const PageSums &sums, bool kakko) const
+{
+    if (!printsTotals(sums))
+        return std::nullopt;
+    return totalsBox(m_job.header.taxMode, m_kind, sums, totalsOptions(kakko));
+}
+
+QStringList SlipItemTable::qualifiedRateLines(const PageSums &sums) const
+{
+    if (!m_job.qualified.coversKind(m_kind) || !printsTotals(sums))
+        return {};
+    // The per-rate lines need no parentheses option.
+    return perRateLines(m_job.header.taxMode, sums.rateSums(), totalsOptions(false));
 }
