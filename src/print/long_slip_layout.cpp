@@ -108,8 +108,9 @@ public:
     }
 
 private:
-    // A qualified invoice's note and the total and tax of each rate, in one line under the
-    // totals strip: the bank lines take the space left of it, the page ends below it.
+    // A qualified invoice's note and the total and tax of each rate, in one small line right
+    // under the totals strip: the bank lines take the space left of the strip, and the page
+    // ends little below it.
     void drawQualifiedInvoiceLine(const PageSums &sums)
     {
         QStringList parts;
@@ -119,8 +120,8 @@ private:
         if (parts.isEmpty())
             return;
         m_body.useDataTextFont();
-        m_body.canvas().setFontPoints(8);
-        m_body.rightAligned(2670, m_body.y(3978), parts.join(QStringLiteral("　")));
+        m_body.canvas().setFontPoints(7);
+        m_body.rightAligned(2670, m_body.y(3972), parts.join(QStringLiteral("　")));
     }
 
     LayoutPainter m_header;

@@ -701,3 +701,22 @@ TEST_F(QualifiedInvoiceSlipTest, WithoutTheBlockTheSlipPrintsAsAlwaysWithTheRate
         EXPECT_FALSE(text.contains(QStringLiteral("対象"))) << text.toStdString();
     }
 }
+
+TEST_F(QualifiedInvoiceSlipTest, TheLongSlipsPutTheNoteAndTheRatesUnderTheStrip)
+{
+    useBlock(true);
+    setKinds({2});
+    for (const int layout : {2, 3}) {
+        SCOPED_TRACE(layout == 2 ? "24 rows" : "36 rows");
+        job.header.PRN_S = layout;
+        record();
+        const RecordedPage &sheet = page(0);
+        EXPECT_NE(sheet.findText(QStringLiteral("登録番号 T1234567890123")), nullptr);
+        EXPECT_NE(sheet.findText(QStringLiteral("緑茶※")), nullptr);
+        const CanvasOp *line = sheet.findText(QStringLiteral(
+            "※は軽減税率対象　10%対象 ¥12,000 消費税 ¥1,200　8%対象 ¥8,280 消費税 ¥662"));
+        ASSERT_NE(line, nullptr);
+        EXPECT_LE(line->y + measureTextHeight(line->font, sheet.metrics.dpiY, line->text),
+                  sheet.metrics.pageHeight);
+    }
+}
