@@ -3,6 +3,7 @@
 
 #include "common/prompter.h"
 #include "master/choice_list_box.h"
+#include "preview/mail_attachment.h"
 #include "preview/page_export.h"
 #include "preview/preview_commands.h"
 #include "preview/preview_window.h"
@@ -215,6 +216,8 @@ void TMIRAVO::openPreviewWindow()
             [this, &window] { exportPreviewPages(window, PageExportFormat::Jpeg); });
     connect(&window, &TPREV::pdfExportRequested, this,
             [this, &window] { exportPreviewPages(window, PageExportFormat::Pdf); });
+    connect(&window, &TPREV::mailRequested, this,
+            [this, &window] { attachPreviewPages(TITLE->text(), PP1, window); });
     window.setExportEnabled(true);
     window.exec();
 }

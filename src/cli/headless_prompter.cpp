@@ -64,6 +64,12 @@ std::optional<QString> HeadlessPrompter::chooseOpenFile(const QString &, const Q
     return std::nullopt;
 }
 
+std::optional<QStringList> HeadlessPrompter::chooseOpenFiles(const QString &, const QString &,
+                                                             const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
 std::optional<QString> HeadlessPrompter::chooseSaveFile(const QString &, const QString &,
                                                         const QString &)
 {
