@@ -91,12 +91,12 @@ void SlipItemTable::drawColumnTitles()
     }
 }
 
-void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, const RowBand &band)
+void drawItemNameText(LayoutPainter &painter, const QString &cellText, int left, int right,
+                      const RowBand &band, int minimumPoints)
 {
-    PrintCanvas &canvas = m_p.canvas();
+    PrintCanvas &canvas = painter.canvas();
     canvas.setFontFace(QStringLiteral("ＭＳＰ ゴシック"));
-    m_p.useDataTextFont();
-    const int available = !shape.isEmpty() && m_job.header.Sunpou ? m_shape.nameRight - 250 : 1350;
+    painter.useDataTextFont();
     // Leading full-width spaces indent the name by their printed width.
     QString name = cellText;
     int indent = 0;
@@ -104,9 +104,17 @@ void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, 
         indent += canvas.textWidth(QStringLiteral("　"));
         name.remove(0, 1);
     }
-    const int width = int(std::trunc((available - 30) * m_p.H())) - indent;
-    const int x = int(std::trunc(260 * m_p.H() + m_p.place().xo)) + indent;
-    m_p.drawFitted(name, x, band, width, m_geometry.minimumPoints);
+    const int width = int(std::trunc((right - left) * painter.H())) - indent;
+    const int x = int(std::trunc(left * painter.H() + painter.place().xo)) + indent;
+    painter.drawFitted(name, x, band, width, minimumPoints);
+}
+
+void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, const RowBand &band)
+{
+    // The name ends 20 units before its column does: before the shape column when the row
+    // has a shape to show, else before the quantity column.
+    const int columnEnd = !shape.isEmpty() && m_job.header.Sunpou ? m_shape.nameRight : 1600;
+    drawItemNameText(m_p, cellText, 260, columnEnd - 20, band, m_geometry.minimumPoints);
 }
 
 PageSums SlipItemTable::drawRows(int firstRow)

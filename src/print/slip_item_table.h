@@ -28,6 +28,13 @@ struct ShapeColumn
 };
 ShapeColumn readShapeColumn(float H);
 
+// An item name in its row band, from left to right (layout units): leading full-width spaces
+// indent it by their width; it shrinks to fit, down to minimumPoints, and below that is
+// split into the band's two lines at that size. Drawn in the data text font, whose face is
+// "ＭＳＰ ゴシック" unless "[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]=" names another.
+void drawItemNameText(LayoutPainter &painter, const QString &cellText, int left, int right,
+                      const RowBand &band, int minimumPoints);
+
 class SlipItemTable
 {
 public:
