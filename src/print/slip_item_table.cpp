@@ -62,21 +62,7 @@ void SlipItemTable::drawColumnTitles()
     m_p.useKindFont(11);
     const int y =
         m_p.y(m_p.centredY(m_geometry.top, m_p.canvas().textHeight(QStringLiteral("請求書"))));
-    const int nameRight = SHW > 0 ? m_p.x(1600) - SHW : m_p.x(1600);
-    const QString name = PrintIni::itemNameTitle.valueOr(
-        SHW > 0 ? QStringLiteral("品　　 　　　名") : QStringLiteral("品　　  　　　　　名"));
-    m_p.centreText(m_p.x(250), nameRight, y, name);
-    if (SHW > 0) {
-        // A narrow shape column shrinks its title rather than letting it run into the
-        // quantity title; the titles after it keep their size.
-        PrintCanvas &canvas = m_p.canvas();
-        const QString shape = PrintIni::shapeTitle.valueOr(QStringLiteral("形状・寸法"));
-        shrinkToFit(canvas, shape, SHW);
-        const QString fitted = m_p.fittedToEdge(shape, SHW);
-        if (!fitted.isEmpty())
-            m_p.centreText(m_p.x(1600) - SHW, m_p.x(1600), y, fitted);
-        canvas.setFontPoints(11);
-    }
+    drawNameAndShapeTitles(m_p, y, 250, 1600, SHW);
     m_p.centreText(m_p.x(1600), m_p.x(1854), y,
                    PrintIni::quantityTitle.valueOr(QStringLiteral("数 量")));
     m_p.centreText(m_p.x(1854), m_p.x(2000), y,
@@ -89,6 +75,26 @@ void SlipItemTable::drawColumnTitles()
         m_p.centreText(m_p.x(2340), m_p.x(2700), y,
                        PrintIni::amountTitle.valueOr(QStringLiteral("金　額")));
     }
+}
+
+void drawNameAndShapeTitles(LayoutPainter &painter, int y, int left, int right, int SHW)
+{
+    const int nameRight = SHW > 0 ? painter.x(right) - SHW : painter.x(right);
+    const QString name = PrintIni::itemNameTitle.valueOr(
+        SHW > 0 ? QStringLiteral("品　　 　　　名") : QStringLiteral("品　　  　　　　　名"));
+    painter.centreText(painter.x(left), nameRight, y, name);
+    if (SHW <= 0)
+        return;
+    // A narrow shape column shrinks its title rather than letting it run into the quantity
+    // title; the titles after it keep their size.
+    PrintCanvas &canvas = painter.canvas();
+    const int points = canvas.font().points;
+    const QString shape = PrintIni::shapeTitle.valueOr(QStringLiteral("形状・寸法"));
+    shrinkToFit(canvas, shape, SHW);
+    const QString fitted = painter.fittedToEdge(shape, SHW);
+    if (!fitted.isEmpty())
+        painter.centreText(nameRight, painter.x(right), y, fitted);
+    canvas.setFontPoints(points);
 }
 
 void drawItemNameText(LayoutPainter &painter, const QString &cellText, int left, int right,

@@ -454,18 +454,7 @@ private:
         const int y = p.y(p.centredY(top, m_canvas.textHeight(QStringLiteral("請求書")), 100));
         p.centreText(p.x(180), p.x(400), y, QStringLiteral("日付"));
         p.centreText(p.x(400), p.x(620), y, QStringLiteral("伝票№"));
-        const int SHW = m_s.SHW;
-        const QString name = PrintIni::itemNameTitle.valueOr(
-            SHW > 0 ? QStringLiteral("品　　 　　　名") : QStringLiteral("品　　  　　　　　名"));
-        p.centreText(p.x(630), p.x(1720) - SHW, y, name);
-        if (SHW > 0) {
-            const QString shape = PrintIni::shapeTitle.valueOr(QStringLiteral("形状・寸法"));
-            shrinkToFit(m_canvas, shape, SHW);
-            const QString fitted = p.fittedToEdge(shape, SHW);
-            if (!fitted.isEmpty())
-                p.centreText(p.x(1720) - SHW, p.x(1720), y, fitted);
-            m_canvas.setFontPoints(10);
-        }
+        drawNameAndShapeTitles(p, y, 630, 1720, m_s.SHW);
         p.centreText(p.x(1720), p.x(1954), y,
                      PrintIni::quantityTitle.valueOr(QStringLiteral("数 量")));
         p.centreText(p.x(1954), p.x(2110), y, PrintIni::unitTitle.valueOr(QStringLiteral("単位")));
