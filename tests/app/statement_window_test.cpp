@@ -16,6 +16,7 @@
 #include "support/typing.h"
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
