@@ -192,21 +192,19 @@ TEST_F(CommandsTest, TheCustomerCommandOpensAndClosesTheCustomerList)
     EXPECT_TRUE(prompter.log.isEmpty());
 }
 
-TEST_F(CommandsTest, OnlyTheLayoutsThatPrintCanBeChosen)
+TEST_F(CommandsTest, EveryLayoutCanBeChosen)
 {
     const QList<QAbstractButton *> layouts = window->PRN_SGroup->buttons();
     ASSERT_EQ(layouts.size(), 4);
-    EXPECT_TRUE(window->PRN_SGroup->button(0)->isEnabled());
-    EXPECT_TRUE(window->PRN_SGroup->button(1)->isEnabled());
-    EXPECT_FALSE(window->PRN_SGroup->button(2)->isEnabled()); // 24行
-    EXPECT_FALSE(window->PRN_SGroup->button(3)->isEnabled()); // 36行
+    for (QAbstractButton *layout : layouts)
+        EXPECT_TRUE(layout->isEnabled()) << layout->text().toStdString();
 }
 
-TEST_F(CommandsTest, AStoredLayoutThatCannotPrintFallsBackToFiveRows)
+TEST_F(CommandsTest, AStoredLayoutChoiceComesBack)
 {
-    dir.writeLines("SET2.INI", {"[PRN_S]=2"});
+    dir.writeLines("SET2.INI", {"[種別]=3"});
     TMIRAVO restarted;
-    EXPECT_EQ(restarted.PRN_SGroup->checkedId(), 0);
+    EXPECT_EQ(restarted.PRN_SGroup->checkedId(), 3);
 }
 
 TEST_F(CommandsTest, ReassigningAFunctionKeyMovesItsShortcut)
