@@ -34,4 +34,6 @@ struct SlipPrintJob
     QualifiedInvoice qualified;
     // Set while the statement grid is shown: a receipt then acknowledges the statement.
     std::optional<StatementReceiptValues> statement;
+    // The statement grid SG0 the statement layouts print, while it is shown.
+    const StringGrid *statementRows = nullptr;
 };
