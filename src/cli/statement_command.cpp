@@ -84,6 +84,8 @@ int drawStatementPages(const StatementOptions &options, const RenderOptions &out
     SlipPrintJob job;
     job.header = header;
     job.logo = loadLogoPicture();
+    job.taxRates = TaxRates::fromPrintIni();
+    job.qualified = QualifiedInvoice::fromPrintIni();
     job.statement =
         StatementReceiptValues{statement.amountSum, statement.taxSum, statement.compiledTax,
                                statement.compiledNet, statement.inclusive};
