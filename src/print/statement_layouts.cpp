@@ -159,6 +159,8 @@ struct StatementValues
     std::optional<qint64> received;
     Money purchases;
     Money tax;
+    // A qualified invoice's total and tax of each rate; empty while the block is off.
+    QStringList rateLines;
     int pageTotal = 1;
 };
 
@@ -277,6 +279,8 @@ public:
             drawDetailTable(1070, 34);
         }
         drawBankFooter();
+        if (m_image.pageNumber == 1)
+            drawRateLines();
     }
 
 private:
@@ -536,6 +540,17 @@ private:
             m_canvas.textOut(x, y + m_canvas.textHeight(line1), line2);
     }
 
+    // Right of the bank lines, below the table: one line per rate.
+    void drawRateLines()
+    {
+        m_body.useKindFont(9);
+        int y = m_body.y(3900);
+        for (const QString &line : m_values.rateLines) {
+            m_body.rightAligned(2770, y, line);
+            y += m_canvas.textHeight(line);
+        }
+    }
+
     // Form 2 after its first page: the customer in one line, the box of period, page,
     // payment date, number and issue date, and a taller table.
     void drawContinuationPage()
@@ -627,6 +642,8 @@ public:
         if (m_job.statement) {
             m_values.purchases = m_job.statement->amountSum;
             m_values.tax = m_job.statement->taxSum;
+            if (m_job.qualified.on)
+                m_values.rateLines = perRateLines(TaxMode::Exclusive, m_job.statement->byRate);
         }
         return true;
     }

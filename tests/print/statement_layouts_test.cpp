@@ -4,7 +4,9 @@
 #include "print/statement_layouts.h"
 #include "realistic_statement.h"
 #include "slip/string_grid.h"
+#include "statement/statement.h"
 #include "statement/statement_columns.h"
+#include "statement/statement_receipt_values.h"
 #include "support/golden_ops.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
@@ -363,6 +365,71 @@ TEST_F(StatementLayoutTest, PrinterSetupIsTheDialogAloneWithoutAChoiceFile)
     EXPECT_TRUE(printer.colourEnabled());
     EXPECT_EQ(printer.job().PageCount(), 2);
     EXPECT_FALSE(dir.exists(QStringLiteral("PRINT24.INI")));
+}
+
+// A qualified invoice over two pages: 36 items at 10 % and one at 8 %, each rate with its
+// tax row, worked out by the statement itself.
+TEST_F(StatementLayoutTest, QualifiedInvoiceShowsTheNumberAndTheRatesOnTheFirstPages)
+{
+    namespace C = StatementColumn;
+    Statement statement;
+    StringGrid &grid = statement.grid();
+    grid.setRowCount(40);
+    const auto setRow = [&](int row, const char *mark, const char *name, int amount) {
+        grid.setCell(C::number, row, QString::number(row));
+        grid.setCell(C::date, row, QStringLiteral("2026/11/05"));
+        grid.setCell(C::slipNumber, row, QStringLiteral("10021"));
+        grid.setCell(C::exemptMark, row, QString::fromUtf8(mark));
+        grid.setCell(C::name, row, QString::fromUtf8(name));
+        grid.setCell(C::amount, row, QString::number(amount));
+    };
+    for (int row = 1; row <= 36; ++row)
+        setRow(row, "", "部材", 1000);
+    setRow(37, "8", "緑茶", 3050);
+    setRow(38, "", "【消　費　税】10%", 3600);
+    setRow(39, "", "【消　費　税】8%", 244);
+    job.header.Bangou = QStringLiteral("10031");
+
+    const QString number = QStringLiteral("登録番号 T1234567890123");
+    const QString standard = QStringLiteral("10%対象 ¥36,000 消費税 ¥3,600");
+    const QString reduced = QStringLiteral("8%対象 ¥3,050 消費税 ¥244");
+    const QStringList qualifiedIni{"[消費税率]=10", "[適格請求書]=1", "[登録番号]=T1234567890123"};
+    for (bool on : {true, false}) {
+        setPrintIni(on ? qualifiedIni : QStringList{"[消費税率]=10"});
+        statement.takeTaxSettings(RoundingMode::Truncate);
+        statement.KEISAN2();
+        job.qualified = QualifiedInvoice::fromPrintIni();
+        job.statement = statementReceiptValues(statement);
+        job.statementRows = &grid;
+        for (bool form2 : {false, true}) {
+            SCOPED_TRACE(
+                QStringLiteral("form %1, block %2").arg(form2 ? 2 : 1).arg(on).toStdString());
+            answer(QStringLiteral("2026/12/11"), form2);
+            ASSERT_TRUE(record(form2));
+            // The statement and its copy of page 1, then of page 2.
+            ASSERT_EQ(preview.PageCount(), 4);
+            for (int page = 0; page < 4; ++page) {
+                const RecordedPage &recorded = preview.page(page);
+                const bool first = on && page < 2;
+                EXPECT_EQ(recorded.findText(number) != nullptr, on && (!form2 || page < 2)) << page;
+                for (const QString &line : {standard, reduced}) {
+                    const CanvasOp *op = recorded.findText(line);
+                    ASSERT_EQ(op != nullptr, first) << page << line.toStdString();
+                    if (!op)
+                        continue;
+                    // Right-aligned to the table's right edge below it, in 9 points.
+                    EXPECT_EQ(op->x + measureTextWidth(op->font, recorded.metrics.dpiY, line),
+                              place(page).x(2770));
+                    EXPECT_GT(op->y, place(page).y(3890));
+                    EXPECT_EQ(op->font.points, 9);
+                }
+            }
+            const CanvasOp *upper = preview.page(0).findText(standard);
+            const CanvasOp *lower = preview.page(0).findText(reduced);
+            if (upper && lower)
+                EXPECT_GT(lower->y, upper->y);
+        }
+    }
 }
 
 // One page of each form of the realistic statement, compared with its golden file.
