@@ -430,6 +430,7 @@ private:
     bool handleFormKey(QWidget *target, QKeyEvent *event);
     void moveFocusInHeader(QWidget *from, bool backwards);
     void jumpInItemGrid(bool home);
+    void uncoverItemGrid();
     void setFocusBackground(QWidget *field, bool focused);
 
     // Shutdown: asks what the exit command asks; true when the window may close.
