@@ -706,6 +706,29 @@ TEST_F(CommandsTest, HomeAndEndTakeTheFocusToTheItemGridFromEveryFieldAndEditor)
     }
 }
 
+TEST_F(CommandsTest, ShortcutsAndFunctionKeysActFromEveryFieldAndEditor)
+{
+    window->MENU_ITEM(6, 6);
+    for (const Place &place : everyPlace(*window)) {
+        for (const Qt::KeyboardModifiers modifiers : {Qt::ControlModifier, Qt::NoModifier}) {
+            const Qt::Key key = modifiers == Qt::NoModifier ? Qt::Key_F6 : Qt::Key_6;
+            SCOPED_TRACE(place.name + (key == Qt::Key_F6 ? " F6" : " Ctrl+6"));
+            QWidget *control = place.focus(*this);
+            ASSERT_TRUE(control->hasFocus());
+            prompter.log.clear();
+            prompter.answers << false;
+            QTest::keyClick(control, key, modifiers);
+            EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
+            EXPECT_EQ(window->NAME1->text(), "山田商店");
+            if (window->partsCatalogue->isShown())
+                window->partsCatalogue->toggle();
+            window->SG_K->hide();
+            window->Panel1->hide();
+            window->KensakuP->hide();
+        }
+    }
+}
+
 TEST_F(CommandsTest, HomeInThePartsGridStaysThere)
 {
     PartsCatalogue &catalogue = *window->partsCatalogue;
