@@ -564,6 +564,7 @@ TEST_F(CommandsTest, NothingInTheMainWindowReactsWhileAModalWindowIsOpen)
 
     const std::pair<const char *, std::function<void()>> modals[] = {
         {"the settings dialog", [&] { window->SpeedButton1Click(); }},
+        {"the preview window", [&] { window->SpeedButton30Click(); }},
         {"a box over the shown window",
          [&] {
              QDialog box(window.get());
