@@ -298,6 +298,26 @@ public:
         QApplication::processEvents();
     }
 
+    // The parts catalogue's editor on a cell of its second row; returns the editor.
+    QWidget *editPart(int column)
+    {
+        PartsCatalogue &catalogue = *window->partsCatalogue;
+        catalogue.toggle();
+        catalogue.editModeOn();
+        catalogue.editors->moveTo(column, 2);
+        return QApplication::focusWidget();
+    }
+
+    // Closes what a test opened over the item grid.
+    void putOverlaysAway()
+    {
+        if (window->partsCatalogue->isShown())
+            window->partsCatalogue->toggle();
+        window->SG_K->hide();
+        window->Panel1->hide();
+        window->KensakuP->hide();
+    }
+
     QLabel *label(int position) const { return window->commandLabels.at(position - 1); }
 
     TempProgramDir dir;
@@ -643,22 +663,8 @@ std::vector<Place> everyPlace(TMIRAVO &window)
              QApplication::processEvents();
              return t.window->Edit3;
          }},
-        {"Edit2",
-         [](CommandsTest &t) -> QWidget * {
-             PartsCatalogue &catalogue = *t.window->partsCatalogue;
-             catalogue.toggle();
-             catalogue.editModeOn();
-             catalogue.editors->moveTo(PartsColumn::name, 2);
-             return catalogue.Edit2;
-         }},
-        {"NumEdit2",
-         [](CommandsTest &t) -> QWidget * {
-             PartsCatalogue &catalogue = *t.window->partsCatalogue;
-             catalogue.toggle();
-             catalogue.editModeOn();
-             catalogue.editors->moveTo(PartsColumn::unitPrice, 2);
-             return catalogue.NumEdit2;
-         }},
+        {"Edit2", [](CommandsTest &t) { return t.editPart(PartsColumn::name); }},
+        {"NumEdit2", [](CommandsTest &t) { return t.editPart(PartsColumn::unitPrice); }},
         {"FileListBox1",
          [](CommandsTest &t) -> QWidget * {
              t.window->SpeedButton3Click();
@@ -691,6 +697,7 @@ TEST_F(CommandsTest, HomeAndEndTakeTheFocusToTheItemGridFromEveryFieldAndEditor)
             window->SG1->setCurrentCell(3, 12);
             QWidget *control = place.focus(*this);
             ASSERT_TRUE(control->hasFocus());
+            ASSERT_EQ(control->objectName().toStdString(), place.name);
             const QString text = window->NAME1->text();
             QTest::keyClick(control, jump.key);
             EXPECT_EQ(QApplication::focusWidget()->objectName(), jump.editor);
@@ -700,9 +707,7 @@ TEST_F(CommandsTest, HomeAndEndTakeTheFocusToTheItemGridFromEveryFieldAndEditor)
             EXPECT_FALSE(window->SG_K->isVisible());
             EXPECT_FALSE(window->Panel1->isVisible());
             EXPECT_EQ(window->NAME1->text(), text);
-            if (window->partsCatalogue->isShown())
-                window->partsCatalogue->toggle();
-            window->KensakuP->hide();
+            putOverlaysAway();
         }
     }
 }
@@ -716,16 +721,13 @@ TEST_F(CommandsTest, ShortcutsAndFunctionKeysActFromEveryFieldAndEditor)
             SCOPED_TRACE(place.name + (key == Qt::Key_F6 ? " F6" : " Ctrl+6"));
             QWidget *control = place.focus(*this);
             ASSERT_TRUE(control->hasFocus());
+            ASSERT_EQ(control->objectName().toStdString(), place.name);
             prompter.log.clear();
             prompter.answers << false;
             QTest::keyClick(control, key, modifiers);
             EXPECT_EQ(prompter.log, QStringList{"question: 白紙に戻します。"});
             EXPECT_EQ(window->NAME1->text(), "山田商店");
-            if (window->partsCatalogue->isShown())
-                window->partsCatalogue->toggle();
-            window->SG_K->hide();
-            window->Panel1->hide();
-            window->KensakuP->hide();
+            putOverlaysAway();
         }
     }
 }
