@@ -92,6 +92,17 @@ Trigger ctrl(Qt::Key key)
     return {Via::Ctrl, nullptr, 0, key};
 }
 
+// Test names take letters and digits only.
+std::string keyName(Qt::Key key)
+{
+    const std::pair<Qt::Key, const char *> signs[] = {
+        {Qt::Key_Minus, "Minus"}, {Qt::Key_yen, "Yen"}, {Qt::Key_Backslash, "Backslash"}};
+    for (const auto &[sign, name] : signs)
+        if (key == sign)
+            return name;
+    return QKeySequence(key).toString().toStdString();
+}
+
 std::string triggerName(const Trigger &trigger)
 {
     switch (trigger.via) {
@@ -104,16 +115,7 @@ std::string triggerName(const Trigger &trigger)
     case Via::FunctionKey:
         return "F" + std::to_string(trigger.label);
     case Via::Ctrl:
-        switch (trigger.key) {
-        case Qt::Key_Minus:
-            return "CtrlMinus";
-        case Qt::Key_yen:
-            return "CtrlYen";
-        case Qt::Key_Backslash:
-            return "CtrlBackslash";
-        default:
-            return "Ctrl" + QKeySequence(trigger.key).toString().toStdString();
-        }
+        return "Ctrl" + keyName(trigger.key);
     }
     return {};
 }
