@@ -714,10 +714,22 @@ TEST_F(CommandsTest, HomeAndEndTakeTheFocusToTheItemGridFromEveryFieldAndEditor)
     }
 }
 
-TEST_F(CommandsTest, ShortcutsAndFunctionKeysActFromEveryFieldAndEditor)
+TEST_F(CommandsTest, ShortcutsAndFunctionKeysActFromEveryFieldEditorAndGrid)
 {
     window->MENU_ITEM(6, 6);
-    for (const Place &place : everyPlace(*window)) {
+    std::vector<Place> places = everyPlace(*window);
+    // The grids without an editor up; the item grid always has one.
+    places.push_back({"SG_K", [](CommandsTest &t) -> QWidget * {
+                          t.window->SG_K->open();
+                          t.window->SG_K->N76Click(); // 編集モードＯＦＦ
+                          return t.window->SG_K;
+                      }});
+    places.push_back({"SG2", [](CommandsTest &t) -> QWidget * {
+                          t.window->partsCatalogue->toggle();
+                          t.window->partsCatalogue->editModeOff();
+                          return t.window->partsCatalogue->SG2;
+                      }});
+    for (const Place &place : places) {
         for (const Qt::KeyboardModifiers modifiers : {Qt::ControlModifier, Qt::NoModifier}) {
             const Qt::Key key = modifiers == Qt::NoModifier ? Qt::Key_F6 : Qt::Key_6;
             SCOPED_TRACE(place.name + (key == Qt::Key_F6 ? " F6" : " Ctrl+6"));
