@@ -55,7 +55,7 @@ namespace {
 
 // --- How the user reaches a command ------------------------------------------------------
 
-enum class Via { Toolbar, RightButton, Label, Ctrl, FunctionKey };
+enum class Via { Toolbar, RightButton, Label, Ctrl, FunctionKey, EditorMenu };
 
 struct Trigger
 {
@@ -63,6 +63,7 @@ struct Trigger
     QToolButton *TMIRAVO::*button = nullptr; // Toolbar, RightButton
     int label = 0;                           // Label; FunctionKey: F<label> given to it
     Qt::Key key = Qt::Key_unknown;           // Ctrl
+    const char *entry = nullptr;             // EditorMenu: the entry's name
 };
 
 Trigger toolbar(QToolButton *TMIRAVO::*button)
@@ -92,6 +93,12 @@ Trigger ctrl(Qt::Key key)
     return {Via::Ctrl, nullptr, 0, key};
 }
 
+// An entry of the menu that the right button opens on the item grid's editor.
+Trigger editorMenu(const char *entry)
+{
+    return {Via::EditorMenu, nullptr, 0, Qt::Key_unknown, entry};
+}
+
 // Test names take letters and digits only.
 std::string keyName(Qt::Key key)
 {
@@ -116,6 +123,8 @@ std::string triggerName(const Trigger &trigger)
         return "F" + std::to_string(trigger.label);
     case Via::Ctrl:
         return "Ctrl" + keyName(trigger.key);
+    case Via::EditorMenu:
+        return std::string("EditorMenu") + trigger.entry;
     }
     return {};
 }
@@ -242,12 +251,9 @@ public:
             break;
         }
         case Via::RightButton: {
-            // Through the window, as the desktop delivers it: the press of the right
-            // button is what opens a context menu.
             QToolButton *button = window.get()->*trigger.button;
             ASSERT_TRUE(button->isVisible() && button->isEnabled());
-            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
-                              button->mapTo(window.get(), button->rect().center()));
+            rightClick(button);
             break;
         }
         case Via::Label: {
@@ -262,6 +268,9 @@ public:
         case Via::FunctionKey:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_F1 + trigger.label - 1));
             break;
+        case Via::EditorMenu:
+            chooseFromContextMenu(QApplication::focusWidget(), trigger.entry);
+            break;
         }
         closer.stop();
         // The desktop gives the activation back once a modal window has closed.
@@ -271,25 +280,50 @@ public:
         }
     }
 
-    // Gives the function key to the label through the label's own menu.
-    void assignFunctionKey(int position, int key)
+    // Runs the open step, which pops up a menu, and chooses the menu's entry of that name, or
+    // its entry at that index.
+    void choose(const std::function<void()> &open, const QString &name, int index = -1)
     {
         bool chosen = false;
         QTimer::singleShot(0, [&] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
-            menu->actions().at(key - 1)->trigger();
+            QAction *entry =
+                index >= 0 ? menu->actions().value(index) : menu->findChild<QAction *>(name);
+            ASSERT_NE(entry, nullptr);
             menu->close();
+            entry->trigger();
             chosen = true;
         });
         QWidget *focus = QApplication::focusWidget();
-        QTest::mouseClick(window->commandLabels.at(position - 1), Qt::RightButton);
+        open();
         ASSERT_TRUE(chosen);
-        // The offscreen desktop does not hand the activation back after a popup by itself.
+        // The offscreen desktop activates popups and does not hand the activation back by
+        // itself. Coming back from a menu leaves the focus where it was.
         window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        if (focus)
-            focus->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+        EXPECT_EQ(QApplication::focusWidget(), focus);
+    }
+
+    // Gives the function key to the label through the label's own menu.
+    void assignFunctionKey(int position, int key)
+    {
+        choose([&] { QTest::mouseClick(label(position), Qt::RightButton); }, {}, key - 1);
+    }
+
+    // The right button on a control, as the desktop delivers it, and an entry of its menu.
+    void chooseFromContextMenu(QWidget *control, const char *entry)
+    {
+        choose([&] { rightClick(control); }, QString::fromLatin1(entry));
+    }
+
+    // Through the window, as the desktop delivers it: the press of the right button is
+    // what opens a context menu.
+    void rightClick(QWidget *control)
+    {
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                          control->mapTo(window.get(), control->rect().center()));
     }
 
     // The item grid's editor on a cell.
@@ -468,6 +502,10 @@ const std::vector<CommandRow> &commandTable()
         {"Preview", {toolbar(&T::SpeedButton30)}, {}, {"windows: TPREV"}},
         {"Search", {toolbar(&T::SpeedButton19)}, {}, {"shown: KensakuP", "focus: K_1"}},
         {"Manual", {toolbar(&T::SpeedButton26)}, {}, {"opened: {dir}MIRAVO_man.htm"}},
+        {"TaxExemptMark",
+         {editorMenu("N59")},
+         [](CommandsTest &t) { t.editCell(2, 1); },
+         {"beep", "row 1: 1||ボルト|1|M8|3|本|100|80|300|240|80"}},
     };
     return table;
 }
@@ -533,6 +571,8 @@ TEST_F(CommandsTest, TheTableHoldsEveryButtonLabelAndKey)
                 break;
             case Via::Ctrl:
                 ctrlKeys << QKeySequence(QKeyCombination(Qt::ControlModifier, trigger.key));
+                break;
+            case Via::EditorMenu:
                 break;
             }
         }
