@@ -266,8 +266,8 @@ void TMIRAVO::buildOptions()
         PRN_SGroup->addButton(radio, id++);
     }
     PRN_SGroup->button(0)->setChecked(true);
-    // The 24-row and 36-row layouts are not part of the program yet; a choice that prints
-    // nothing must not be offered.
+    // A choice whose layout is not part of the program must not be offered: it would print
+    // nothing.
     for (int layout = 0; layout < PRN_SGroup->buttons().size(); ++layout)
         PRN_SGroup->button(layout)->setEnabled(layoutAvailable(layout));
 

@@ -27,17 +27,17 @@ const char usage[] =
     "      Open and recalculate FILE, then save it into the folder OUTDIR under the name\n"
     "      the save command builds (era date, number, title). An existing file of that name\n"
     "      is replaced. Prints the path written.\n"
-    "  render FILE --layout 5|7 --kinds DIGITS [--a5] [--date-none]\n"
+    "  render FILE --layout 5|7|24|36 --kinds DIGITS [--a5] [--date-none]\n"
     "         (--pdf OUT.pdf | --png DIR [--dpi N] | --wmf DIR | --jpeg DIR) [--ops OUT.json]\n"
-    "      Draw FILE with the preview of the 5-row or 7-row slip layout for the slip kinds\n"
+    "      Draw FILE with the preview of the 5-, 7-, 24- or 36-row slip layout for the kinds\n"
     "      given as digits (1 納品書, 2 請求書, 3 受領書, 4 伝票控, 5 発注書, 6 見積依頼書;\n"
     "      e.g. 124) on A4 portrait pages of a 600 dpi virtual printer, and write the pages:\n"
     "      one PDF; or PNG pages NAME-1.png, ... (default 150 dpi); or the page export's\n"
     "      NAME-1.WMF, ... or NAME-1.jpg, ..., NAME being the slip file's name without its\n"
-    "      extension. Prints the paths written. --a5 prints one slip image per sheet,\n"
-    "      --date-none leaves the dates out. --ops writes the drawing operations of every\n"
-    "      page as JSON (device pixels, colours as 0xBBGGRR). The 24-row and 36-row layouts\n"
-    "      are not available yet.\n"
+    "      extension. Prints the paths written. --a5 prints one 5- or 7-row slip image per\n"
+    "      sheet (the 24- and 36-row slips always have a sheet each), --date-none leaves\n"
+    "      the dates out. --ops writes the drawing operations of every page as JSON (device\n"
+    "      pixels, colours as 0xBBGGRR).\n"
     "  statement FILE... [--lump-tax] (--json | --txt OUT)\n"
     "      Compile the slip files, in the order given, into an itemized statement as\n"
     "      明細読込み does: each slip's items, then its consumption tax (exclusive by the\n"
@@ -170,11 +170,10 @@ void refuseOptions(const QString &command, const SplitArguments &split)
 
 int readLayout(const QString &value)
 {
-    if (value == QLatin1String("5") || value == QLatin1String("7"))
-        return value.toInt();
-    if (value == QLatin1String("24") || value == QLatin1String("36"))
-        throw UsageError(
-            QStringLiteral("the %1-row slip layout (--layout %1) is not available yet").arg(value));
+    for (const char *rows : {"5", "7", "24", "36"}) {
+        if (value == QLatin1String(rows))
+            return value.toInt();
+    }
     throw UsageError(QStringLiteral("unknown layout '%1' (5, 7, 24 or 36)").arg(value));
 }
 

@@ -23,7 +23,7 @@ enum class PageOutput { Pdf, Png, Wmf, Jpeg };
 
 struct RenderOptions
 {
-    int layout = 5;        // rows per slip image: 5 or 7
+    int layout = 5;        // rows per slip image: 5, 7, 24 or 36
     QString kinds;         // slip kinds as digits 1 to 6, each once ("124")
     bool a5 = false;       // one slip image per sheet (the Ａ5用紙 box)
     bool dateNone = false; // print without date values (the 日付なし box)

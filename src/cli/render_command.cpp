@@ -47,10 +47,25 @@ SlipKindCaptions renamedCaptions()
     return captions;
 }
 
+// The layout choice PRN_S of the rows per slip image.
+int layoutChoice(int rows)
+{
+    switch (rows) {
+    case 7:
+        return 1;
+    case 24:
+        return 2;
+    case 36:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
 SlipPrintJob printJob(const OpenedSlip &opened, const RenderOptions &options)
 {
     SlipPrintJob job = headlessPrintJob(opened);
-    job.header.PRN_S = options.layout == 7 ? 1 : 0;
+    job.header.PRN_S = layoutChoice(options.layout);
     chooseKinds(job.header, options.kinds);
     job.header.A5 = options.a5;
     job.header.DATE_CHECK = options.dateNone;

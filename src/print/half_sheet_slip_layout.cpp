@@ -114,20 +114,13 @@ public:
     }
 
 private:
-    double H() const { return m_p.H(); }
     double V() const { return m_p.V(); }
 
     void drawBlocks()
     {
-        SlipPageInfo page;
-        page.header = &m_job.header;
-        page.kind = m_kind;
-        page.title = slipKindTitle(m_kind, m_job.captions);
-        page.pageNumber = m_image.pageNumber;
+        SlipPageInfo page = slipPageInfo(m_job, m_image);
         page.numberLabelPoints = m_lower ? 10 : 11;
         page.leadY = 770;
-        page.logo = m_job.logo;
-        page.captions = m_job.captions;
         drawSlipPageBlocks(m_p, page);
     }
 
@@ -179,20 +172,17 @@ private:
 
     void drawTotalsValues()
     {
-        if (m_kind == 3 || m_kind == 6)
+        const std::optional<TotalsBox> values = m_table.printedTotals(m_sums, m_s.kakko);
+        if (!values)
             return;
-        if (m_sums.total == Money() && !m_job.zeroPrint)
-            return;
-        const TotalsBox values =
-            totalsBox(m_job.header.taxMode, m_kind, m_sums, {m_job.roundingMode, m_s.kakko});
         if (m_geometry.sevenRows) {
-            m_table.drawTotalsStripValues(values);
+            m_table.drawTotalsStripValues(*values);
             return;
         }
         m_p.useNumberFont();
-        m_p.rightAligned(2670, m_p.y(1580), values.line1);
-        m_p.rightAligned(2670, m_p.y(1700), values.line2);
-        m_p.rightAligned(2670, m_p.y(1820), values.line3);
+        m_p.rightAligned(2670, m_p.y(1580), values->line1);
+        m_p.rightAligned(2670, m_p.y(1700), values->line2);
+        m_p.rightAligned(2670, m_p.y(1820), values->line3);
     }
 
     void drawBank()
@@ -224,9 +214,7 @@ private:
             y = int(std::trunc(pageHeight * 3.0 / 4)) + m_s.punch2;
         else
             y = int(std::trunc(pageHeight / (m_s.run.a5Mode ? 2.0 : 4.0))) + m_s.punch1;
-        m_p.useDottedPen(Qt::black);
-        m_canvas.moveTo(0, y);
-        m_canvas.lineTo(int(std::trunc(110 * H())), y);
+        m_p.punchGuide(y);
     }
 
     void drawCutMarks()

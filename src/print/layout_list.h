@@ -10,6 +10,8 @@
 // Included only by layout_registry.cpp.
 MIRAVO_LAYOUT(FiveRowSlip, makeFiveRowSlipLayout)
 MIRAVO_LAYOUT(SevenRowSlip, makeSevenRowSlipLayout)
+MIRAVO_LAYOUT(Slip24Rows, makeSlip24RowsLayout)
+MIRAVO_LAYOUT(Slip36Rows, makeSlip36RowsLayout)
 MIRAVO_LAYOUT(Receipt, makeReceiptLayout)
 MIRAVO_LAYOUT(SmallReceipt, makeSmallReceiptLayout)
 MIRAVO_LAYOUT(Envelope, makeEnvelopeLayout)

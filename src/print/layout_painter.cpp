@@ -135,6 +135,13 @@ void LayoutPainter::frameBox(double x1, double y1, double x2, double y2)
     m_canvas.roundRect(x(x1), y(y1), x(x2), y(y2), m_frame.corner, m_frame.corner);
 }
 
+void LayoutPainter::punchGuide(int deviceY)
+{
+    useDottedPen(Qt::black);
+    m_canvas.moveTo(0, deviceY);
+    m_canvas.lineTo(int(std::trunc(110 * H())), deviceY);
+}
+
 void LayoutPainter::useKindFont(int points)
 {
     m_canvas.setFontColour(m_kindColour);

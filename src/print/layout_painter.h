@@ -119,6 +119,9 @@ public:
     void line(double x1, double y1, double x2, double y2);
     // A rounded rectangle with the frame's corners between two points in layout units.
     void frameBox(double x1, double y1, double x2, double y2);
+    // The punch-hole guide of the slips: a dotted black 1-pixel line from the sheet's left
+    // edge to 110 units, at a device y, without the image's offsets.
+    void punchGuide(int deviceY);
 
     // Fixed texts in the kind colour; data texts and numbers in the data colour with the
     // faces and sizes of PRINT.INI.

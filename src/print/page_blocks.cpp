@@ -17,6 +17,18 @@ int roundOff(double value)
 
 } // namespace
 
+SlipPageInfo slipPageInfo(const SlipPrintJob &job, const SlipImage &image)
+{
+    SlipPageInfo page;
+    page.header = &job.header;
+    page.kind = image.kind;
+    page.title = slipKindTitle(image.kind, job.captions);
+    page.pageNumber = image.pageNumber;
+    page.logo = job.logo;
+    page.captions = job.captions;
+    return page;
+}
+
 QImage loadLogoPicture()
 {
     const QString file = existingPictureFile(PrintIni::logoPath.value());
@@ -51,13 +63,18 @@ WindowEnvelopeOffsets windowEnvelopeOffsets(const LayoutScale &scale)
 
 void drawSlipPageBlocks(LayoutPainter &painter, const SlipPageInfo &page)
 {
+    drawSlipHeaderBlocks(painter, page);
+    drawLeadSentence(painter, page);
+}
+
+void drawSlipHeaderBlocks(LayoutPainter &painter, const SlipPageInfo &page)
+{
     const WindowEnvelopeOffsets w = windowEnvelopeOffsets(painter.place().scale);
     drawTitle(painter, page, w);
     drawAddressFrame(painter, w);
     drawSlipNumberBlock(painter, page);
     drawCustomerBlock(painter, page, w);
     drawCompanyBlock(painter, page);
-    drawLeadSentence(painter, page);
 }
 
 void drawTitle(LayoutPainter &painter, const SlipPageInfo &page, const WindowEnvelopeOffsets &w)

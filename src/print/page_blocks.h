@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print_framework.h"
+#include "print_job.h"
 
 #include <QImage>
 
@@ -26,6 +27,9 @@ struct SlipPageInfo
     SlipKindCaptions captions;
 };
 
+// The blocks of one image of a slip run; the layout sets the sizes and places of its own.
+SlipPageInfo slipPageInfo(const SlipPrintJob &job, const SlipImage &image);
+
 // The logo picture named by "[ロゴ]=": empty when the key is empty or the file is missing
 // or cannot be read (never a message; the slips simply print without it). A path written
 // on Windows with "\" separators is tried with "/" as well.
@@ -45,6 +49,9 @@ WindowEnvelopeOffsets windowEnvelopeOffsets(const LayoutScale &scale);
 
 // The blocks in their order: title, address frame, slip number, customer, company, lead.
 void drawSlipPageBlocks(LayoutPainter &painter, const SlipPageInfo &page);
+// The same without the lead sentence, for the long slips, whose lead sentence and table
+// stand on their own vertical offset.
+void drawSlipHeaderBlocks(LayoutPainter &painter, const SlipPageInfo &page);
 
 void drawTitle(LayoutPainter &painter, const SlipPageInfo &page, const WindowEnvelopeOffsets &w);
 void drawAddressFrame(LayoutPainter &painter, const WindowEnvelopeOffsets &w);

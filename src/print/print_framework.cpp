@@ -241,10 +241,26 @@ std::optional<PrinterMetrics> confirmPrinterSetup(PrinterDevice &printer,
     return metrics;
 }
 
+namespace {
+
+// The printer choice file of the mode, the setup dialog and the scales of the page.
+std::optional<PreparedRun> setUpSlipPrinter(PrinterDevice &printer, bool a5Mode)
+{
+    const std::optional<PrinterMetrics> metrics = setUpPrinter(printer, printerChoiceFile(a5Mode));
+    if (!metrics)
+        return std::nullopt;
+    PreparedRun run;
+    run.a5Mode = a5Mode;
+    run.metrics = *metrics;
+    run.scale = layoutScale(run.metrics.pageWidth, run.metrics.pageHeight, a5Mode);
+    return run;
+}
+
+} // namespace
+
 std::optional<PreparedRun> prepareSlipRun(PrinterDevice &printer, SlipHeader &header)
 {
-    PreparedRun run;
-    run.a5Mode = PrintIni::a5Upright.on() || PrintIni::a5Sideways.on();
+    const bool a5Mode = PrintIni::a5Upright.on() || PrintIni::a5Sideways.on();
     if (PrintIni::a5Upright.on()) {
         printer.setLandscape(true);
         prompter().information(
@@ -252,15 +268,16 @@ std::optional<PreparedRun> prepareSlipRun(PrinterDevice &printer, SlipHeader &he
     } else {
         printer.setLandscape(false);
     }
-    const std::optional<PrinterMetrics> metrics =
-        setUpPrinter(printer, printerChoiceFile(run.a5Mode));
-    if (!metrics)
-        return std::nullopt;
-    run.metrics = *metrics;
-    run.scale = layoutScale(run.metrics.pageWidth, run.metrics.pageHeight, run.a5Mode);
-    if (run.a5Mode)
+    std::optional<PreparedRun> run = setUpSlipPrinter(printer, a5Mode);
+    if (run && a5Mode)
         header.A5 = true;
     return run;
+}
+
+std::optional<PreparedRun> prepareA4SlipRun(PrinterDevice &printer)
+{
+    printer.setLandscape(false);
+    return setUpSlipPrinter(printer, false);
 }
 
 std::optional<PreparedRun> prepareSlipPrinter(PrinterDevice &printer, SlipHeader &header,

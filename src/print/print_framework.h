@@ -130,6 +130,10 @@ std::optional<PrinterMetrics> confirmPrinterSetup(PrinterDevice &printer,
 // setup dialog (nothing when cancelled), scales, colour and the choice file written back.
 // Ticks header.A5 in A5 mode.
 std::optional<PreparedRun> prepareSlipRun(PrinterDevice &printer, SlipHeader &header);
+// The preparation of the 24- and 36-row slips, which know no A5 mode: portrait, the choice
+// file "PRINT24.INI", the setup dialog (nothing when cancelled), scales over the A4 grid,
+// colour and the choice file written back.
+std::optional<PreparedRun> prepareA4SlipRun(PrinterDevice &printer);
 // prepareSlipRun with the preview cancelled flag cleared once the dialog was confirmed, as
 // the layout runner does.
 std::optional<PreparedRun> prepareSlipPrinter(PrinterDevice &printer, SlipHeader &header,

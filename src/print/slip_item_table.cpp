@@ -32,7 +32,12 @@ void SlipItemTable::drawLines()
     m_p.frameBox(250, top, 2700, bottom);
     for (int i = 0; i < m_geometry.rows; ++i) {
         const int y = headerBottom() + m_geometry.rowPitch * i;
-        canvas.setPenWidth(i == 0 ? m_p.frame().width : 2);
+        if (i == 0)
+            canvas.setPenWidth(m_p.frame().width);
+        else if (m_geometry.dottedRowLines)
+            m_p.useDottedPen(m_p.kindColour());
+        else
+            canvas.setPenWidth(2);
         if (m_kind == 3) {
             // The receipt copy keeps the right part free for the stamp.
             if (i == 0)
@@ -49,6 +54,8 @@ void SlipItemTable::drawLines()
         canvas.lineTo(x, m_p.y(bottom));
         m_p.useFramePen();
     }
+    if (m_geometry.dottedRowLines)
+        m_p.useKindPen(2);
     for (int x : {1600, 1854, 2000, 2340}) {
         if (x == 2340 && m_kind == 3)
             continue;
@@ -209,4 +216,13 @@ void SlipItemTable::drawTotalsStripValues(const TotalsBox &values)
     m_p.rightAligned(1760, y, values.line1);
     m_p.rightAligned(2210, y, values.line2);
     m_p.rightAligned(2670, y, values.line3);
+}
+
+std::optional<TotalsBox> SlipItemTable::printedTotals(const PageSums &sums, bool kakko) const
+{
+    if (m_kind == 3 || m_kind == 6)
+        return std::nullopt;
+    if (sums.total == Money() && !m_job.zeroPrint)
+        return std::nullopt;
+    return totalsBox(m_job.header.taxMode, m_kind, sums, {m_job.roundingMode, kakko});
 }

@@ -4,7 +4,9 @@
 #include "print_framework.h"
 #include "print_job.h"
 
-// The item table of the slip layouts (Parts 7.2 and 7.3): its frame, row and column lines,
+#include <optional>
+
+// The item table of the slip layouts: its frame, row and column lines,
 // the column titles in the header band and the item rows, which build the page sums.
 // Positions are layout units of the image's painter.
 
@@ -17,6 +19,9 @@ struct ItemTableGeometry
     int minimumPoints = 8; // item names and shapes shrink to this size, then split in two
     int firstLine = 15;    // the two lines of a split text, from the band's top
     int secondLine = 65;
+    // The narrow rows of the 36-row slip: the row lines after the first dotted at 1 pixel,
+    // the column lines solid at 2 pixels whatever pen the lines before them left.
+    bool dottedRowLines = false;
 };
 
 // The shape-and-size column of "[形状幅]=": its device width SHW (0: not shown) and the
@@ -35,8 +40,8 @@ public:
                   const ItemTableGeometry &geometry, const ShapeColumn &shape);
 
     // The frame in the kind colour, the row lines (the first with the frame width, the
-    // others 2 pixels; on kind 3 they stop at the stamp column), the dotted shape-column
-    // line and the column lines.
+    // others 2 pixels or dotted; on kind 3 they stop at the stamp column), the dotted
+    // shape-column line and the column lines.
     void drawLines();
     void drawColumnTitles();
     // The rows from firstRow on, as many as the table has and the grid holds; returns the
@@ -48,6 +53,9 @@ public:
     // inclusiveLabel), then the values of the totals box in one line.
     void drawTotalsStrip(bool inclusiveLabel);
     void drawTotalsStripValues(const TotalsBox &values);
+    // The totals of the image's sums, or nothing where none are printed: on 受領書 and
+    // 見積依頼書, and for a zero total unless "[ゼロ印字]=" is on.
+    std::optional<TotalsBox> printedTotals(const PageSums &sums, bool kakko) const;
 
 private:
     // Tax-exempt slips print one total on every kind but 6.

@@ -58,6 +58,28 @@ bool PP_PRINT7(SlipPrintJob &job, PrinterDevice &printer, TPrintPreview &preview
     return runSlipLayout(LayoutId::SevenRowSlip, job, PreviewTarget{printer, preview}, state);
 }
 
+bool PRINT24(SlipPrintJob &job, PrinterDevice &printer, PrintRunState &state)
+{
+    return runSlipLayout(LayoutId::Slip24Rows, job, PrinterTarget{printer}, state);
+}
+
+bool PP_PRINT24(SlipPrintJob &job, PrinterDevice &printer, TPrintPreview &preview,
+                PrintRunState &state)
+{
+    return runSlipLayout(LayoutId::Slip24Rows, job, PreviewTarget{printer, preview}, state);
+}
+
+bool PRINT36(SlipPrintJob &job, PrinterDevice &printer, PrintRunState &state)
+{
+    return runSlipLayout(LayoutId::Slip36Rows, job, PrinterTarget{printer}, state);
+}
+
+bool PP_PRINT36(SlipPrintJob &job, PrinterDevice &printer, TPrintPreview &preview,
+                PrintRunState &state)
+{
+    return runSlipLayout(LayoutId::Slip36Rows, job, PreviewTarget{printer, preview}, state);
+}
+
 QString slipLayoutUnavailableText(int prnS)
 {
     const int rows[] = {5, 7, 24, 36};

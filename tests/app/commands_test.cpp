@@ -423,6 +423,20 @@ const std::vector<CommandRow> &commandTable()
          {toolbar(&T::SpeedButton6), label(4), ctrl(Qt::Key_4), functionKey(4)},
          [](CommandsTest &t) { t.prompter.answers << true; },
          {"question: 伝票(5行)を印刷します。", "printed: 1"}},
+        {"PrintTwentyFourRows",
+         {toolbar(&T::SpeedButton6), ctrl(Qt::Key_4)},
+         [](CommandsTest &t) {
+             t.window->PRN_SGroup->button(2)->click();
+             t.prompter.answers << true;
+         },
+         {"question: 伝票(24行)を印刷します。", "printed: 1"}},
+        {"PrintThirtySixRows",
+         {toolbar(&T::SpeedButton6), ctrl(Qt::Key_4)},
+         [](CommandsTest &t) {
+             t.window->PRN_SGroup->button(3)->click();
+             t.prompter.answers << true;
+         },
+         {"question: 伝票(36行)を印刷します。", "printed: 1"}},
         {"PartsCatalogue",
          {toolbar(&T::SpeedButton23), label(5), ctrl(Qt::Key_5), functionKey(5)},
          {},
@@ -839,21 +853,19 @@ TEST_F(CommandsTest, AClickOnTheFolderLabelTogglesTheFilePanel)
     EXPECT_FALSE(window->Panel1->isVisible());
 }
 
-TEST_F(CommandsTest, OnlyTheLayoutsThatPrintCanBeChosen)
+TEST_F(CommandsTest, EveryLayoutCanBeChosen)
 {
     const QList<QAbstractButton *> layouts = window->PRN_SGroup->buttons();
     ASSERT_EQ(layouts.size(), 4);
-    EXPECT_TRUE(window->PRN_SGroup->button(0)->isEnabled());
-    EXPECT_TRUE(window->PRN_SGroup->button(1)->isEnabled());
-    EXPECT_FALSE(window->PRN_SGroup->button(2)->isEnabled()); // 24行
-    EXPECT_FALSE(window->PRN_SGroup->button(3)->isEnabled()); // 36行
+    for (QAbstractButton *layout : layouts)
+        EXPECT_TRUE(layout->isEnabled()) << layout->text().toStdString();
 }
 
-TEST_F(CommandsTest, AStoredLayoutThatCannotPrintFallsBackToFiveRows)
+TEST_F(CommandsTest, AStoredLayoutChoiceComesBack)
 {
-    dir.writeLines("SET2.INI", {"[PRN_S]=2"});
+    dir.writeLines("SET2.INI", {"[種別]=3"});
     TMIRAVO restarted;
-    EXPECT_EQ(restarted.PRN_SGroup->checkedId(), 0);
+    EXPECT_EQ(restarted.PRN_SGroup->checkedId(), 3);
 }
 
 TEST_F(CommandsTest, ReassigningAFunctionKeyMovesItsShortcut)

@@ -60,6 +60,11 @@ TEST(RenderCommand, WritesOnePdfWithAPageForEverySheet)
         {"three kinds, a5", 3, {"--layout", "5", "--kinds", "124", "--a5"}, 3},
         {"12 rows in 5-row images", 12, {"--layout", "5", "--kinds", "1"}, 2},
         {"12 rows in 7-row images", 12, {"--layout", "7", "--kinds", "1"}, 1},
+        {"30 rows in 24-row images", 30, {"--layout", "24", "--kinds", "12"}, 4},
+        {"30 rows in 36-row images, --a5 changes nothing",
+         30,
+         {"--layout", "36", "--kinds", "12", "--a5"},
+         2},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     job.header.NAME1 = QStringLiteral("山田商店");
     job.header.KEISYOU = QStringLiteral("様");
     job.header.DTP1 = QDateTime(QDate(2026, 3, 5), QTime(9, 0));
-    job.header.PRN_S = data[0] >> 7;
+    job.header.PRN_S = data[0] >> 6; // every layout choice, 5 to 36 rows
     SlipHeader &h = job.header;
     bool *kinds[] = {&h.NOUHIN, &h.SEIKYUU, &h.JURYOU, &h.HIKAE, &h.HATYUU, &h.IRAI};
     for (int kind = 0; kind < 6; ++kind)

@@ -30,8 +30,9 @@ TEST(HostileSettings, EveryNumberKeyAtAnExtremeStillDrawsSanePages)
     // Far outside any page, yet nowhere near the end of int.
     constexpr int saneCoordinate = 10'000'000;
     for (const char *value : hostile) {
-        // 5 rows, 7 rows, the receipt, the small receipt, the envelope, the long envelope.
-        for (int layout : {0, 1, 2, 3, 4, 5}) {
+        // 5 rows, 7 rows, the receipt, the small receipt, the envelope, the long envelope,
+        // 24 rows, 36 rows.
+        for (int layout : {0, 1, 2, 3, 4, 5, 6, 7}) {
             SCOPED_TRACE(std::string(value) + ", layout " + std::to_string(layout));
             TempProgramDir dir;
             ScriptedPrompter prompts;
@@ -39,7 +40,12 @@ TEST(HostileSettings, EveryNumberKeyAtAnExtremeStillDrawsSanePages)
             SlipPrintJob job;
             job.items = &items;
             fillRealisticSlip(dir, job, items);
-            job.header.PRN_S = layout % 2;
+            job.header.PRN_S = layout < 6 ? layout % 2 : layout - 4;
+            // The body margins of the long slips come from files of their own.
+            dir.writeLines(QStringLiteral("24GYO_YOHAKU.INI"),
+                           {QStringLiteral("[24行伝票余白調整値]=") + QString::fromLatin1(value)});
+            dir.writeLines(QStringLiteral("36GYO_YOHAKU.INI"),
+                           {QStringLiteral("[36行伝票余白調整値]=") + QString::fromLatin1(value)});
             // The first line of a key wins: the hostile values go in front of the slip's own.
             QStringList lines;
             for (const PrintIni::KeyInfo &info : PrintIni::catalogue()) {

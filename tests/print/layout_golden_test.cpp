@@ -1,4 +1,4 @@
-// The recorded operations of the 5- and 7-row layouts, compared byte for byte with the
+// The recorded operations of the slip layouts, compared byte for byte with the
 // golden files of tests/fixtures/golden (written before the layouts moved onto the layout
 // driver). MIRAVO_UPDATE_GOLDEN=1 writes them anew; see support/golden_ops.h.
 #include "cli/ops_json.h"
@@ -101,6 +101,13 @@ void realisticExempt(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items)
     job.zeroPrint = true;
     job.roundingMode = 2;
     checkKinds(job.header, {&job.header.SEIKYUU, &job.header.JURYOU, &job.header.IRAI});
+}
+
+// Thirty rows on 請求書: two 24-row images, one 36-row image.
+void realisticLong(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items)
+{
+    fillRealisticLongSlip(dir, job, items);
+    checkKinds(job.header, {&job.header.SEIKYUU});
 }
 
 void setRow(StringGrid &items, int row, const QStringList &cells)
@@ -243,6 +250,8 @@ const GoldenCase cases[] = {
     {"options_window_envelope_7rows", 1, optionsWindowEnvelope},
     {"options_plain_5rows", 0, optionsPlain},
     {"options_plain_7rows", 1, optionsPlain},
+    {"realistic_24rows", 2, realisticLong},
+    {"realistic_36rows", 3, realisticLong},
     {"printer_realistic_5rows", 0, realistic, Target::Printer, "realistic_5rows"},
     {"printer_options_plain_7rows", 1, optionsPlain, Target::Printer, "options_plain_7rows"},
 };

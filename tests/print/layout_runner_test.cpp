@@ -117,11 +117,10 @@ TEST(LayoutRegistry, SlipLayoutChoices)
     EXPECT_EQ(slipLayoutId(2), LayoutId::Slip24Rows);
     EXPECT_EQ(slipLayoutId(3), LayoutId::Slip36Rows);
     EXPECT_EQ(slipLayoutId(4), std::nullopt);
-    EXPECT_TRUE(layoutAvailable(0));
-    EXPECT_TRUE(layoutAvailable(1));
-    EXPECT_FALSE(layoutAvailable(2)) << "not built yet";
-    EXPECT_FALSE(layoutAvailable(3));
+    for (int prnS : {0, 1, 2, 3})
+        EXPECT_TRUE(layoutAvailable(prnS)) << prnS;
     EXPECT_FALSE(layoutAvailable(-1));
+    EXPECT_FALSE(layoutAvailable(4));
     EXPECT_TRUE(layoutAvailable(LayoutId::FiveRowSlip));
     EXPECT_TRUE(layoutAvailable(LayoutId::Receipt));
     EXPECT_FALSE(layoutAvailable(LayoutId::StatementForm1));
@@ -133,7 +132,7 @@ TEST(LayoutRegistry, SlipLayoutChoices)
     EXPECT_EQ(makeLayout(LayoutId::StatementForm2, {job, state}), nullptr);
 }
 
-TEST(LayoutRegistry, CommandsRefuseALayoutThatIsNotBuilt)
+TEST(LayoutRegistry, CommandsRefuseALayoutChoiceThatNamesNoLayout)
 {
     TempProgramDir dir;
     ScriptedPrompter prompts;
@@ -145,7 +144,7 @@ TEST(LayoutRegistry, CommandsRefuseALayoutThatIsNotBuilt)
     job.items = &items;
     job.header.NOUHIN = true;
     job.header.KEISYOU = QStringLiteral("様");
-    for (int prnS : {2, 3}) {
+    for (int prnS : {-1, 4}) {
         SCOPED_TRACE(prnS);
         prompts.log.clear();
         job.header.PRN_S = prnS;
@@ -158,7 +157,7 @@ TEST(LayoutRegistry, CommandsRefuseALayoutThatIsNotBuilt)
         EXPECT_EQ(printer.setupDialogRuns, 0);
         EXPECT_EQ(printer.jobsStarted(), 0);
     }
-    EXPECT_EQ(slipLayoutUnavailableText(2), QStringLiteral("伝票(24行)の印刷はまだできません。"));
+    EXPECT_EQ(slipLayoutUnavailableText(4), QStringLiteral("伝票の書式の指定がありません。"));
 }
 
 } // namespace

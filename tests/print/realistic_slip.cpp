@@ -25,6 +25,22 @@ QImage sampleLogo()
     return logo;
 }
 
+namespace {
+
+// 品名, mark, 形状, 数量, 単位, 単価, 原単価, 金額, 原価計 of consecutive rows from firstRow.
+template<std::size_t N>
+void setItemRows(StringGrid &items, int firstRow, const QStringList (&rows)[N])
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        const int row = firstRow + int(i);
+        items.setCell(0, row, QString::number(row));
+        for (int cell = 0; cell < rows[i].size(); ++cell)
+            items.setCell(2 + cell, row, rows[i].at(cell));
+    }
+}
+
+} // namespace
+
 // A realistic slip: logo, company block, bank lines, twelve rows, every kind.
 void fillRealisticSlip(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items)
 {
@@ -80,17 +96,51 @@ void fillRealisticSlip(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items
         {"値引き", "", "", "1", "式", "-2000", "", "-2000", ""},
         {"出張費", "", "", "1", "回", "3000", "2000", "3000", "2000"},
     };
-    for (int r = 0; r < 12; ++r) {
-        const QStringList &c = rows[r];
-        items.setCell(0, r + 1, QString::number(r + 1));
-        items.setCell(2, r + 1, c[0]);
-        items.setCell(3, r + 1, c[1]);
-        items.setCell(4, r + 1, c[2]);
-        items.setCell(5, r + 1, c[3]);
-        items.setCell(6, r + 1, c[4]);
-        items.setCell(7, r + 1, c[5]);
-        items.setCell(8, r + 1, c[6]);
-        items.setCell(9, r + 1, c[7]);
-        items.setCell(10, r + 1, c[8]);
-    }
+    setItemRows(items, 1, rows);
+}
+
+void fillRealisticLongSlip(TempProgramDir &dir, SlipPrintJob &job, StringGrid &items)
+{
+    fillRealisticSlip(dir, job, items);
+    const QStringList rows[] = {
+        {"架橋ポリエチレン管", "", "13A×50m", "1", "巻", "18500", "13000", "18500", "13000"},
+        {"ポリブテン管継手 ソケット", "", "13A", "10", "個", "280", "170", "2800", "1700"},
+        {"　同 エルボ", "", "13A", "8", "個", "310", "190", "2480", "1520"},
+        {"さや管", "", "CD22", "30", "m", "120", "70", "3600", "2100"},
+        {"ヘッダー 4分岐", "", "", "2", "個", "6800", "4800", "13600", "9600"},
+        {"混合水栓 シングルレバー キッチン用 浄水器一体型 シャワーホース引出し式 寒冷地仕様", "",
+         "", "1", "台", "42000", "30500", "42000", "30500"},
+        {"水栓取付工事費", "", "", "1", "式", "12000", "8000", "12000", "8000"},
+        {"排水トラップ", "", "φ40", "2", "個", "1450", "980", "2900", "1960"},
+        {"排水管 VU", "", "φ75×4m", "3", "本", "2100", "1400", "6300", "4200"},
+        {"掃除口", "", "φ75", "1", "個", "1900", "1250", "1900", "1250"},
+        {"防振ゴム", "", "", "4", "個", "350", "210", "1400", "840"},
+        {"配管支持金具", "", "", "15", "個", "180", "110", "2700", "1650"},
+        {"コーキング材", "", "", "2", "本", "680", "420", "1360", "840"},
+        {"試運転調整費", "", "", "1", "式", "8000", "5000", "8000", "5000"},
+        {"養生費", "", "", "1", "式", "3500", "2000", "3500", "2000"},
+        {"駐車場代（立替）", "1", "", "2", "日", "1500", "1500", "3000", "3000"},
+        {"運搬費", "", "", "1", "回", "2500", "1500", "2500", "1500"},
+        {"端数調整", "", "", "1", "式", "-800", "", "-800", ""},
+    };
+    setItemRows(items, 13, rows);
+}
+
+void fillPlainHeader(SlipHeader &header)
+{
+    header.Bangou = QStringLiteral("1024");
+    header.NAME1 = QStringLiteral("山田商店");
+    header.KEISYOU = QStringLiteral("様");
+    header.DTP1 = QDateTime(QDate(2026, 3, 5), QTime(9, 0));
+    header.Sunpou = false;
+}
+
+void setSlipKinds(SlipHeader &header, std::initializer_list<int> kinds)
+{
+    bool *flags[] = {&header.NOUHIN, &header.SEIKYUU, &header.JURYOU,
+                     &header.HIKAE,  &header.HATYUU,  &header.IRAI};
+    for (bool *flag : flags)
+        *flag = false;
+    for (int kind : kinds)
+        *flags[kind - 1] = true;
 }

@@ -1,6 +1,7 @@
 #include "print/page_blocks.h"
 #include "print/painter_canvas.h"
 #include "print/slip_layouts.h"
+#include "realistic_slip.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
@@ -21,11 +22,7 @@ protected:
     SlipLayoutTest()
     {
         job.items = &items;
-        job.header.Bangou = QStringLiteral("1024");
-        job.header.NAME1 = QStringLiteral("山田商店");
-        job.header.KEISYOU = QStringLiteral("様");
-        job.header.DTP1 = QDateTime(QDate(2026, 3, 5), QTime(9, 0));
-        job.header.Sunpou = false;
+        fillPlainHeader(job.header);
     }
 
     void setItem(int row, const QString &name, const QString &quantity, const QString &price,
@@ -39,15 +36,7 @@ protected:
         items.setCell(10, row, amount);
     }
 
-    void setKinds(std::initializer_list<int> kinds)
-    {
-        SlipHeader &h = job.header;
-        h.NOUHIN = h.SEIKYUU = h.JURYOU = h.HIKAE = h.HATYUU = h.IRAI = false;
-        for (int kind : kinds) {
-            bool *flags[] = {&h.NOUHIN, &h.SEIKYUU, &h.JURYOU, &h.HIKAE, &h.HATYUU, &h.IRAI};
-            *flags[kind - 1] = true;
-        }
-    }
+    void setKinds(std::initializer_list<int> kinds) { setSlipKinds(job.header, kinds); }
 
     void setPrintIni(const QStringList &lines)
     {

@@ -10,8 +10,9 @@
 
 namespace {
 
-// Renders the slip in both layouts and in A5 mode. The pages go into a temporary folder,
-// or into MIRAVO_SCREENSHOT_DIR when it is set (docs/screenshots of the repository).
+// Renders the slip in every layout and in A5 mode; the long layouts get the thirty-row slip
+// on 請求書 and 受領書. The pages go into a temporary folder, or into MIRAVO_SCREENSHOT_DIR
+// when it is set (docs/screenshots of the repository).
 TEST(SlipScreenshots, RealisticSlipRendersInEveryLayout)
 {
     TempProgramDir dir;
@@ -28,14 +29,24 @@ TEST(SlipScreenshots, RealisticSlipRendersInEveryLayout)
         int layout;
         bool a5;
         int pages;
-    } runs[] = {{"slip5", 0, false, 3}, {"slip7", 1, false, 3}, {"slip5_a5", 0, true, 2}};
+    } runs[] = {{"slip5", 0, false, 3},
+                {"slip7", 1, false, 3},
+                {"slip5_a5", 0, true, 2},
+                {"slip24", 2, false, 4},
+                {"slip36", 3, false, 2}};
     for (const auto &run : runs) {
         SCOPED_TRACE(run.name);
         StringGrid items(12, 31);
         SlipPrintJob job;
         job.items = &items;
-        fillRealisticSlip(dir, job, items);
         job.header.PRN_S = run.layout;
+        if (run.layout >= 2) {
+            fillRealisticLongSlip(dir, job, items);
+            SlipHeader &h = job.header;
+            h.NOUHIN = h.HIKAE = h.HATYUU = h.IRAI = false;
+        } else {
+            fillRealisticSlip(dir, job, items);
+        }
         if (run.a5) {
             QStringList lines = dir.readLines(QStringLiteral("PRINT.INI"));
             lines << QStringLiteral("[A5縦]=1");
