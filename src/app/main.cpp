@@ -12,6 +12,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("MIRAVO"));
     QApplication::setApplicationDisplayName(QStringLiteral("MIRAVO"));
     QApplication::setApplicationVersion(QStringLiteral(MIRAVO_VERSION));
+    // The desktop finds our entry, and with it the icon, under this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("miravo"));
     installFontSubstitutions();
     // Without them the dialogs still work, in English.
     installJapaneseQtTranslations();

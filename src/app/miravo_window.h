@@ -305,14 +305,13 @@ public:
     void showCalculation(const KeisanResult &result) override;
     void showEstimateDifference(const QString &message) override;
 
-    // What the preview commands ask of the window. The statement is not part of the program
-    // yet: its steps say so.
+    // What the print and preview commands ask of the window.
     QString honorific() const override;
     void recalculate() override;
     void printReceipt(bool small) override;
     void forgetReceiptProviso() override;
     void printEnvelope(bool longNo3) override;
-    void printStatement(bool formNo2) override;
+    bool printStatement(bool formNo2) override;
     void advanceSlipNumber() override;
     void processPendingEvents() override;
     void printSlip() override;
@@ -439,6 +438,8 @@ private:
     // The job of a receipt or an envelope; a receipt acknowledges the statement while it is
     // shown.
     SlipPrintJob documentJob();
+    // Shows the issue date a statement run asked for as the slip date.
+    void takeStatementIssueDate(const SlipPrintJob &job);
     void printSlipNow();
     void exportPreviewPages(TPREV &window, PageExportFormat format);
     // The settings command's steps around the dialog.

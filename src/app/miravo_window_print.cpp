@@ -1,8 +1,10 @@
-// Printing the slip, receipts and envelopes, their previews and the export of previewed pages.
+// Printing the slip, statements, receipts and envelopes, their previews and the export of
+// previewed pages.
 #include "miravo_window.h"
 
-#include "common/prompter.h"
+#include "files/numbering.h"
 #include "master/choice_list_box.h"
+#include "preview/mail_attachment.h"
 #include "preview/page_export.h"
 #include "preview/preview_commands.h"
 #include "preview/preview_window.h"
@@ -10,12 +12,14 @@
 #include "print/nk_printer.h"
 #include "print/receipt_layouts.h"
 #include "print/slip_layouts.h"
+#include "print/statement_layouts.h"
 #include "slip/slip_print_job.h"
 #include "slip/string_grid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -48,9 +52,10 @@ void TMIRAVO::printSlipNow()
 
 void TMIRAVO::SpeedButton6Click()
 {
-    // The statement prints in statement mode, once the statement is part of the program.
-    if (slip.state.statementMode)
+    if (slip.state.statementMode) {
+        runStatementPrint(*this);
         return;
+    }
     Keisan();
     printSlipNow();
 }
@@ -59,15 +64,6 @@ void TMIRAVO::SpeedButton30Click()
 {
     runSlipPreview(printRunState.previewCancelled, *this);
 }
-
-namespace {
-
-void sayNotAvailableYet(const QString &what)
-{
-    prompter().information(what + QStringLiteral("は組み込まれていません。\r\n"));
-}
-
-} // namespace
 
 QString TMIRAVO::honorific() const
 {
@@ -83,10 +79,12 @@ SlipPrintJob TMIRAVO::documentJob()
 {
     SlipPrintJob job = printJob();
     // While the statement grid is shown the receipt acknowledges the statement, not the slip.
-    if (statementShown())
+    if (statementShown()) {
         job.statement =
             StatementReceiptValues{statement.amountSum, statement.taxSum, statement.compiledTax,
                                    statement.compiledNet, statement.inclusive};
+        job.statementRows = &statement.grid();
+    }
     return job;
 }
 
@@ -162,15 +160,26 @@ void TMIRAVO::openPreviewWindowFor(PreviewMode mode)
     envelopePreviewMode = false;
 }
 
-void TMIRAVO::printStatement(bool)
+bool TMIRAVO::printStatement(bool formNo2)
 {
-    sayNotAvailableYet(QStringLiteral("明細書の印刷"));
+    SlipPrintJob job = documentJob();
+    const bool printed = formNo2 ? PRINT36_MEISAI_2(job, printer(), printRunState)
+                                 : PRINT36_MEISAI(job, printer(), printRunState);
+    takeStatementIssueDate(job);
+    return printed;
+}
+
+void TMIRAVO::takeStatementIssueDate(const SlipPrintJob &job)
+{
+    // The issue date the run asked for is the slip date from now on.
+    if (job.header.DTP1 != slip.header.DTP1)
+        DTP1->setDateTime(job.header.DTP1);
 }
 
 void TMIRAVO::advanceSlipNumber()
 {
-    // Only a printed statement uses up its number; none is printed yet, so the counter
-    // stays where it is.
+    // A printed statement uses up its number whether or not it was just issued.
+    BANGOU_KOUSIN(slip.header.Bangou);
 }
 
 void TMIRAVO::processPendingEvents()
@@ -188,10 +197,14 @@ bool TMIRAVO::statementShown() const
     return slip.state.statementMode;
 }
 
-void TMIRAVO::previewStatement(bool)
+void TMIRAVO::previewStatement(bool formNo2)
 {
-    // The preview cancelled flag stays set: no window opens on an empty preview.
-    sayNotAvailableYet(QStringLiteral("明細書のプレビュー"));
+    SlipPrintJob job = documentJob();
+    if (formNo2)
+        PP_PRINT36_MEISAI_2(job, printer(), PP1, printRunState);
+    else
+        PP_PRINT36_MEISAI(job, printer(), PP1, printRunState);
+    takeStatementIssueDate(job);
 }
 
 void TMIRAVO::previewSlip()
@@ -215,6 +228,8 @@ void TMIRAVO::openPreviewWindow()
             [this, &window] { exportPreviewPages(window, PageExportFormat::Jpeg); });
     connect(&window, &TPREV::pdfExportRequested, this,
             [this, &window] { exportPreviewPages(window, PageExportFormat::Pdf); });
+    connect(&window, &TPREV::mailRequested, this,
+            [this, &window] { attachPreviewPages(TITLE->text(), PP1, window); });
     window.setExportEnabled(true);
     window.exec();
 }

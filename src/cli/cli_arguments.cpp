@@ -47,6 +47,17 @@ const char usage[] =
     "      to the last one used), totals (net, tax, amountSum, taxSum, costSum, inclusive),\n"
     "      panels (status bar panels 2 to 6) and TOTALKIN; --txt writes the statement's text\n"
     "      export to OUT. A missing file is skipped with a note.\n"
+    "  statement FILE... [--lump-tax] --form 1|2 --issue-date D [--period P] [--pay-date D]\n"
+    "         [--previous N --received N]\n"
+    "         (--pdf OUT.pdf | --png DIR [--dpi N] | --wmf DIR | --jpeg DIR) [--ops OUT.json]\n"
+    "      Compile the files as above and draw the itemized statement (合計請求明細書) in\n"
+    "      form 1 or form 2 with its preview: a statement page and a copy (控) page for\n"
+    "      every block of rows. The options answer the questions of a statement run: the\n"
+    "      issue date (2026/12/11 or 令和8年12月11日, full-width digits allowed), the billing\n"
+    "      period (first to last slip date when not given), the payment date (empty when\n"
+    "      not given) and, on form 2, the previous billing and the amount received, whose\n"
+    "      difference prints as the carried-over balance. Pages, names and --ops as for\n"
+    "      render, named after the first FILE.\n"
     "  export FILE OUT.txt\n"
     "      Open and recalculate FILE as calc does and write its text export: the header block\n"
     "      and every item row, each cell followed by a tab (Shift_JIS, CR LF).\n"
@@ -90,7 +101,11 @@ const KnownOptions renderOptions = {
     {QStringLiteral("--a5"), QStringLiteral("--date-none")},
 };
 const KnownOptions statementOptions = {
-    {QStringLiteral("--txt")},
+    {QStringLiteral("--txt"), QStringLiteral("--form"), QStringLiteral("--issue-date"),
+     QStringLiteral("--period"), QStringLiteral("--pay-date"), QStringLiteral("--previous"),
+     QStringLiteral("--received"), QStringLiteral("--pdf"), QStringLiteral("--png"),
+     QStringLiteral("--dpi"), QStringLiteral("--wmf"), QStringLiteral("--jpeg"),
+     QStringLiteral("--ops")},
     {QStringLiteral("--lump-tax"), QStringLiteral("--json")},
 };
 const KnownOptions documentOptions = {
@@ -296,7 +311,40 @@ RenderOptions readRenderOptions(const SplitArguments &split)
     return options;
 }
 
-StatementOptions readStatementOptions(const SplitArguments &split)
+// The answers of a statement run's questions; false for another option.
+bool readStatementAnswer(StatementOptions &options, const QString &name, const QString &value)
+{
+    if (name == QLatin1String("--issue-date"))
+        options.issueDate = value;
+    else if (name == QLatin1String("--period"))
+        options.period = value;
+    else if (name == QLatin1String("--pay-date"))
+        options.payDate = value;
+    else if (name == QLatin1String("--previous"))
+        options.previous = value;
+    else if (name == QLatin1String("--received"))
+        options.received = value;
+    else
+        return false;
+    return true;
+}
+
+void checkStatementPages(const StatementOptions &options, const OutputReading &output, bool json)
+{
+    if (json || !options.textFile.isEmpty())
+        throw UsageError(
+            QStringLiteral("statement --form draws pages: it takes no --json or --txt"));
+    output.check(QStringLiteral("statement --form"), QStringLiteral("--pdf, --png, --wmf, --jpeg"));
+    if (options.issueDate.isEmpty())
+        throw UsageError(QStringLiteral("statement --form needs --issue-date D"));
+    if (options.previous.has_value() != options.received.has_value())
+        throw UsageError(QStringLiteral("--previous and --received are given together"));
+    if (options.previous && options.form != 2)
+        throw UsageError(
+            QStringLiteral("--previous and --received apply to form 2 (--form 2) only"));
+}
+
+StatementOptions readStatementOptions(const SplitArguments &split, RenderOptions &pages)
 {
     StatementOptions options;
     if (split.positional.isEmpty())
@@ -306,24 +354,40 @@ StatementOptions readStatementOptions(const SplitArguments &split)
             throw UsageError(QStringLiteral("statement: empty file name"));
     }
     options.files = split.positional;
+    refuseRepeats(split);
+    OutputReading output{pages};
     bool json = false;
-    bool text = false;
+    QString pageOption; // the first option that only pages take
     for (const auto &[name, value] : split.options) {
         if (name == QLatin1String("--lump-tax")) {
             options.lumpTax = true;
         } else if (name == QLatin1String("--json")) {
             json = true;
-        } else {
+        } else if (name == QLatin1String("--txt")) {
             if (value.isEmpty())
                 throw UsageError(QStringLiteral("--txt needs a file name"));
-            if (text)
-                throw UsageError(QStringLiteral("option --txt given twice"));
             options.textFile = value;
-            text = true;
+        } else if (name == QLatin1String("--form")) {
+            if (value != QLatin1String("1") && value != QLatin1String("2"))
+                throw UsageError(QStringLiteral("unknown statement form '%1' (1 or 2)").arg(value));
+            options.form = value.toInt();
+        } else {
+            if (!readStatementAnswer(options, name, value))
+                output.read(name, value);
+            if (pageOption.isEmpty())
+                pageOption = name;
         }
     }
-    if (json == text)
-        throw UsageError(QStringLiteral("statement needs exactly one of --json, --txt OUT"));
+    if (options.form != 0) {
+        checkStatementPages(options, output, json);
+        return options;
+    }
+    if (!pageOption.isEmpty())
+        throw UsageError(
+            QStringLiteral("%1 applies to statement pages only (--form 1|2)").arg(pageOption));
+    if (json == !options.textFile.isEmpty())
+        throw UsageError(
+            QStringLiteral("statement needs exactly one of --json, --txt OUT, --form 1|2"));
     return options;
 }
 
@@ -420,7 +484,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.render = readRenderOptions(split);
     } else if (command == QLatin1String("statement")) {
         line.command = CliCommand::Statement;
-        line.statement = readStatementOptions(split);
+        line.statement = readStatementOptions(split, line.render);
     } else if (command == QLatin1String("export")) {
         refuseOptions(command, split);
         expectPositional(command, split.positional, 2,

@@ -43,9 +43,13 @@ void HeadlessPrompter::warning(const QString &text)
     messages.append({Kind::Warning, text});
 }
 
-std::optional<QString> HeadlessPrompter::input(const QString &, const QString &, const QString &)
+std::optional<QString> HeadlessPrompter::input(const QString &caption, const QString &,
+                                               const QString &)
 {
-    return std::nullopt;
+    const auto answer = inputAnswers.constFind(caption);
+    if (answer == inputAnswers.constEnd())
+        return std::nullopt;
+    return *answer;
 }
 
 std::optional<QColor> HeadlessPrompter::chooseColour(const QColor &)
@@ -60,6 +64,12 @@ std::optional<QFont> HeadlessPrompter::chooseFont(const QFont &)
 
 std::optional<QString> HeadlessPrompter::chooseOpenFile(const QString &, const QString &,
                                                         const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QStringList> HeadlessPrompter::chooseOpenFiles(const QString &, const QString &,
+                                                             const QString &, const QString &)
 {
     return std::nullopt;
 }

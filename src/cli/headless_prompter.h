@@ -2,14 +2,16 @@
 
 #include "common/prompter.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 // The prompter of the headless commands: nobody is there to answer, so every question is
-// answered Yes (the command line already said what to do), input boxes and choosers are
-// cancelled, and every message is kept so that the command can turn a refusal of the core
-// into an error on standard error. Installs itself for its lifetime.
+// answered Yes (the command line already said what to do), input boxes are answered from
+// the command line's options or else cancelled, choosers are cancelled, and every message is kept
+// so that the command can turn a refusal of the core into an error on standard error. Installs
+// itself for its lifetime.
 class HeadlessPrompter final : public Prompter
 {
 public:
@@ -29,6 +31,8 @@ public:
     QList<Message> messages;
     // Questions the command line answered No to; every other question is answered Yes.
     QStringList answeredNo;
+    // Answers of input boxes by their caption; a box without one is cancelled.
+    QHash<QString, QString> inputAnswers;
 
     // The first message of a kind, empty when there is none.
     QString first(Kind kind) const;
@@ -43,6 +47,9 @@ public:
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
+    std::optional<QStringList> chooseOpenFiles(const QString &caption, const QString &dir,
+                                               const QString &filter,
+                                               const QString &selected) override;
     std::optional<QString> chooseSaveFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
     void beep() override {}

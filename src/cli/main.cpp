@@ -45,7 +45,7 @@ int runCommand(const CommandLine &line)
     case CliCommand::Render:
         return runRender(line.file, line.render);
     case CliCommand::Statement:
-        return runStatement(line.statement);
+        return runStatement(line.statement, line.render);
     case CliCommand::Export:
         return runExport(line.file, line.textFile);
     case CliCommand::Receipt:

@@ -104,7 +104,7 @@ public:
     void printReceipt(bool) override { refuse(); }
     void forgetReceiptProviso() override { refuse(); }
     void printEnvelope(bool) override { refuse(); }
-    void printStatement(bool) override { refuse(); }
+    bool printStatement(bool) override { refuse(); }
     void advanceSlipNumber() override { refuse(); }
     void processPendingEvents() override {}
     void printSlip() override { refuse(); }

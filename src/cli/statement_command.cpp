@@ -1,11 +1,16 @@
 #include "statement_command.h"
 
+#include "a4_printer.h"
+#include "cli_arguments.h"
 #include "cli_errors.h"
 #include "cli_output.h"
 #include "headless_prompter.h"
 #include "opened_slip.h"
+#include "render_command.h"
 
 #include "common/miravo_error.h"
+#include "print/page_blocks.h"
+#include "print/statement_layouts.h"
 #include "settings/print_ini.h"
 #include "slip/calculation.h"
 #include "slip/slip_header.h"
@@ -58,9 +63,42 @@ void printNotes(const HeadlessPrompter &messages)
         printError(QStringLiteral("note: ") + oneLine(message.text));
 }
 
+// The statement pages of --form: the preview of the form, its questions answered from the
+// options, written as render writes its pages.
+int drawStatementPages(const StatementOptions &options, const RenderOptions &output,
+                       Statement &statement, const SlipHeader &header)
+{
+    HeadlessPrompter messages;
+    messages.inputAnswers.insert(StatementText::issueDateCaption(), options.issueDate);
+    const std::pair<QString, const std::optional<QString> &> answers[] = {
+        {StatementText::periodCaption(), options.period},
+        {StatementText::payDateCaption(), options.payDate},
+        {StatementText::previousCaption(), options.previous},
+        {StatementText::receivedCaption(), options.received},
+    };
+    for (const auto &[caption, answer] : answers) {
+        if (answer)
+            messages.inputAnswers.insert(caption, *answer);
+    }
+
+    SlipPrintJob job;
+    job.header = header;
+    job.logo = loadLogoPicture();
+    job.statement =
+        StatementReceiptValues{statement.amountSum, statement.taxSum, statement.compiledTax,
+                               statement.compiledNet, statement.inclusive};
+    job.statementRows = &statement.grid();
+    A4Printer printer;
+    TPrintPreview preview;
+    PrintRunState state;
+    const bool drawn = options.form == 2 ? PP_PRINT36_MEISAI_2(job, printer, preview, state)
+                                         : PP_PRINT36_MEISAI(job, printer, preview, state);
+    return writeRenderedPages(options.files.first(), preview, drawn, output, messages);
+}
+
 } // namespace
 
-int runStatement(const StatementOptions &options)
+int runStatement(const StatementOptions &options, const RenderOptions &output)
 {
     HeadlessPrompter messages;
     SlipHeader header;
@@ -80,6 +118,8 @@ int runStatement(const StatementOptions &options)
     if (options.lumpTax && !statement.addLumpTax())
         throw InputError(options.files.last(), messages.first(HeadlessPrompter::Kind::Information));
 
+    if (options.form != 0)
+        return drawStatementPages(options, output, statement, header);
     if (options.textFile.isEmpty()) {
         writeOut(QJsonDocument(statementJson(statement)).toJson(QJsonDocument::Compact) + '\n');
         return 0;

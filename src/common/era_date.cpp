@@ -65,3 +65,30 @@ QString eraDateText(const QDate &date)
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
+
+std::optional<QDate> parseEraDate(const QString &text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    icu::SimpleDateFormat format(icu::UnicodeString(u"GGGGy年M月d日"), japaneseCalendarLocale(),
+                                 status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    format.setLenient(false);
+    format.setTimeZone(*icu::TimeZone::getGMT());
+    const icu::UnicodeString input(reinterpret_cast<const char16_t *>(text.utf16()),
+                                   int32_t(text.size()));
+    icu::ParsePosition position(0);
+    const UDate moment = format.parse(input, position);
+    if (position.getErrorIndex() >= 0 || position.getIndex() != input.length())
+        return std::nullopt;
+    std::unique_ptr<icu::Calendar> gregorian(icu::Calendar::createInstance(
+        icu::TimeZone::getGMT()->clone(), icu::Locale("en_US"), status));
+    if (U_FAILURE(status))
+        return std::nullopt;
+    gregorian->setTime(moment, status);
+    const QDate date(gregorian->get(UCAL_YEAR, status), gregorian->get(UCAL_MONTH, status) + 1,
+                     gregorian->get(UCAL_DATE, status));
+    if (U_FAILURE(status) || !date.isValid())
+        return std::nullopt;
+    return date;
+}

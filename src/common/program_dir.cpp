@@ -86,7 +86,8 @@ QString programFile(const QString &name)
 
 QString installedDataDir()
 {
-    return QStringLiteral(MIRAVO_DATA_DIR);
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QStringLiteral(MIRAVO_DATA_DIR_FROM_BIN)));
 }
 
 QString locateProgramDocument(const QString &name, const QString &executableDir,

@@ -17,7 +17,8 @@ void applyHomeArgument(QStringList &arguments);
 // programDir() + name.
 QString programFile(const QString &name);
 
-// The folder an installed program keeps its own documents in (the manual).
+// The folder an installed program keeps its own documents in (the manual and its
+// screenshots): share/miravo beside the bin folder of the executable.
 QString installedDataDir();
 
 // A document of the program (the manual) may sit in the program directory, where the user

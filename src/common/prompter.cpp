@@ -34,6 +34,12 @@ std::optional<QString> SilentPrompter::chooseOpenFile(const QString &, const QSt
     return std::nullopt;
 }
 
+std::optional<QStringList> SilentPrompter::chooseOpenFiles(const QString &, const QString &,
+                                                           const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
 std::optional<QString> SilentPrompter::chooseSaveFile(const QString &, const QString &,
                                                       const QString &)
 {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -28,6 +29,10 @@ public:
     // File choosers; nothing when cancelled. filter is in Qt's "Name (*.ext)" form.
     virtual std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                                   const QString &filter) = 0;
+    // Several files of one folder; selected (a file of it) is chosen when the dialog opens.
+    virtual std::optional<QStringList> chooseOpenFiles(const QString &caption, const QString &dir,
+                                                       const QString &filter,
+                                                       const QString &selected) = 0;
     virtual std::optional<QString> chooseSaveFile(const QString &caption, const QString &dir,
                                                   const QString &filter) = 0;
     virtual void beep() = 0;
@@ -51,6 +56,9 @@ public:
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
+    std::optional<QStringList> chooseOpenFiles(const QString &caption, const QString &dir,
+                                               const QString &filter,
+                                               const QString &selected) override;
     std::optional<QString> chooseSaveFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
     void beep() override;

@@ -118,6 +118,20 @@ std::optional<QString> QtPrompter::chooseOpenFile(const QString &title, const QS
     return file;
 }
 
+std::optional<QStringList> QtPrompter::chooseOpenFiles(const QString &title, const QString &dir,
+                                                       const QString &filter,
+                                                       const QString &selected)
+{
+    QFileDialog dialog(owner(), title, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (!selected.isEmpty())
+        dialog.selectFile(selected);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles();
+}
+
 std::optional<QString> QtPrompter::chooseSaveFile(const QString &title, const QString &dir,
                                                   const QString &filter)
 {

@@ -17,6 +17,9 @@ public:
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
+    std::optional<QStringList> chooseOpenFiles(const QString &caption, const QString &dir,
+                                               const QString &filter,
+                                               const QString &selected) override;
     std::optional<QString> chooseSaveFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
     void beep() override;

@@ -37,18 +37,12 @@ const QString &question(PageExportFormat format)
     return Text::askWmf;
 }
 
-// Asks for the base name; nothing when the user stopped or the name was refused.
-std::optional<QString> confirmBaseName(const PageExportRequest &request, PageExportView &view)
+// The input box of the name with today's proposal; nothing when the user stopped or the
+// name was refused.
+std::optional<QString> enterBaseName(const QString &fileTitle, PageExportView &view)
 {
-    // Receipts and envelopes are not for mail attachments as pictures; a PDF of them is.
-    if (request.receiptOrEnvelopePreview && request.format != PageExportFormat::Pdf) {
-        prompter().information(Text::refused);
-        return std::nullopt;
-    }
-    if (!prompter().question(question(request.format)))
-        return std::nullopt;
-    const std::optional<QString> name = prompter().input(Text::nameCaption, Text::namePrompt,
-                                                         proposedExportBaseName(request.fileTitle));
+    const std::optional<QString> name =
+        prompter().input(Text::nameCaption, Text::namePrompt, proposedExportBaseName(fileTitle));
     if (!name)
         return std::nullopt;
     view.repaintPicture();
@@ -59,6 +53,19 @@ std::optional<QString> confirmBaseName(const PageExportRequest &request, PageExp
     if (FNAME_CHECK(*name))
         return std::nullopt;
     return name;
+}
+
+// Asks for the base name; nothing when the user stopped or the name was refused.
+std::optional<QString> confirmBaseName(const PageExportRequest &request, PageExportView &view)
+{
+    // Receipts and envelopes are not for mail attachments as pictures; a PDF of them is.
+    if (request.receiptOrEnvelopePreview && request.format != PageExportFormat::Pdf) {
+        prompter().information(Text::refused);
+        return std::nullopt;
+    }
+    if (!prompter().question(question(request.format)))
+        return std::nullopt;
+    return enterBaseName(request.fileTitle, view);
 }
 
 QStringList writePages(PageExportFormat format, const QString &baseName, const TPrintPreview &pages,
@@ -100,6 +107,22 @@ void restoreDisplay(int pageCount, PageExportView &view)
     view.showFirstPage();
 }
 
+// Writes the pages and brings the display back, also when a write fails: the window must
+// not stay on a half-exported page picture.
+QStringList writePagesAndRestore(PageExportFormat format, const QString &baseName,
+                                 const TPrintPreview &pages, PageExportView &view)
+{
+    QStringList written;
+    try {
+        written = writePages(format, baseName, pages, view);
+    } catch (...) {
+        restoreDisplay(pages.PageCount(), view);
+        throw;
+    }
+    restoreDisplay(pages.PageCount(), view);
+    return written;
+}
+
 } // namespace
 
 QString exportFolder()
@@ -139,16 +162,20 @@ QStringList exportPreviewPages(const PageExportRequest &request, const TPrintPre
     const std::optional<QString> baseName = confirmBaseName(request, view);
     if (!baseName)
         return {};
-    QStringList written;
-    try {
-        written = writePages(request.format, *baseName, pages, view);
-    } catch (...) {
-        // The window must not stay on a half-exported page picture.
-        restoreDisplay(pages.PageCount(), view);
-        throw;
-    }
-    restoreDisplay(pages.PageCount(), view);
+    const QStringList written = writePagesAndRestore(request.format, *baseName, pages, view);
     view.processPendingEvents();
     prompter().information(Text::finished);
     return written;
+}
+
+std::optional<QString> writeAttachmentPdf(const QString &fileTitle, const TPrintPreview &pages,
+                                          PageExportView &view)
+{
+    const std::optional<QString> baseName = enterBaseName(fileTitle, view);
+    if (!baseName)
+        return std::nullopt;
+    const QStringList written = writePagesAndRestore(PageExportFormat::Pdf, *baseName, pages, view);
+    if (written.isEmpty())
+        return std::nullopt;
+    return written.first();
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The export buttons of the preview window (WMF, JPEG and PDF): the questions, the name the
 // user confirms, one file per page (one PDF for all pages) in the MetaFile folder, and the
 // redraw of the preview afterwards.
@@ -59,3 +61,10 @@ QString exportFileName(const QString &baseName, PageExportFormat format, int pag
 // written throws IoError; pages written before it stay, and the display is restored first.
 QStringList exportPreviewPages(const PageExportRequest &request, const TPrintPreview &pages,
                                PageExportView &view);
+
+// The PDF that 添付 sends: every page in one file under the name the user confirms in the
+// same input box, without the export's question and closing message, since the mail program
+// follows at once. Returns its path; nothing when there are no pages, the user stopped or the
+// name was refused.
+std::optional<QString> writeAttachmentPdf(const QString &fileTitle, const TPrintPreview &pages,
+                                          PageExportView &view);

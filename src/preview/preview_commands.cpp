@@ -12,15 +12,6 @@ void printReceipt(PreviewHost &host)
     host.forgetReceiptProviso();
 }
 
-void printStatement(PreviewHost &host)
-{
-    host.printStatement(PrintIni::statementForm2.on());
-    host.advanceSlipNumber();
-    host.processPendingEvents();
-    prompter().information(PreviewText::checkAgainstCopy());
-    prompter().setBusy(false);
-}
-
 void printSlip(PreviewHost &host)
 {
     host.recalculate();
@@ -57,12 +48,24 @@ void printFromPreview(PreviewMode mode, PreviewHost &host)
         runEnvelopePrint(host);
         break;
     case PreviewMode::Statement:
-        printStatement(host);
+        runStatementPrint(host);
         break;
     case PreviewMode::Slip:
         printSlip(host);
         break;
     }
+}
+
+void runStatementPrint(PreviewHost &host)
+{
+    // A run stopped by a wrong issue date or a cancelled printer dialog printed nothing: it
+    // uses up no number and needs no reminder.
+    if (!host.printStatement(PrintIni::statementForm2.on()))
+        return;
+    host.advanceSlipNumber();
+    host.processPendingEvents();
+    prompter().information(PreviewText::checkAgainstCopy());
+    prompter().setBusy(false);
 }
 
 void runReceiptPrint(PreviewHost &host)

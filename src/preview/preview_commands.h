@@ -46,12 +46,14 @@ public:
     virtual void recalculate() = 0;        // Keisan
 
     // Printing from the preview.
-    virtual void printReceipt(bool small) = 0;     // "[領収証小]=1": the small receipt
-    virtual void forgetReceiptProviso() = 0;       // the remembered 但し書き
-    virtual void printEnvelope(bool longNo3) = 0;  // "[封筒長形３号]=1": 長形3号
-    virtual void printStatement(bool formNo2) = 0; // "[書式２号]=1": form No. 2
-    virtual void advanceSlipNumber() = 0;          // after a statement
-    virtual void processPendingEvents() = 0;       // let the print job's windows settle
+    virtual void printReceipt(bool small) = 0;    // "[領収証小]=1": the small receipt
+    virtual void forgetReceiptProviso() = 0;      // the remembered 但し書き
+    virtual void printEnvelope(bool longNo3) = 0; // "[封筒長形３号]=1": 長形3号
+    // "[書式２号]=1": form No. 2. True when the statement was printed.
+    virtual bool printStatement(bool formNo2) = 0;
+    virtual void advanceSlipNumber() = 0; // after a statement
+
+    virtual void processPendingEvents() = 0; // let the print job's windows settle
     // The slip print of the print framework (printSlip): it refuses a slip without a kind
     // with its message and runs the layout chosen in PRN_S.
     virtual void printSlip() = 0;
@@ -75,6 +77,11 @@ public:
 // The preview's 印刷 button: prints the document being previewed for real. The preview
 // window stays open afterwards.
 void printFromPreview(PreviewMode mode, PreviewHost &host);
+
+// The print command while the statement grid is shown, and the preview's 印刷 button on a
+// statement: the statement form PRINT.INI chooses, then, once it is printed, the slip number
+// advances and the reminder to check it against the copies of the delivery notes follows.
+void runStatementPrint(PreviewHost &host);
 
 // The left buttons of 領収証 and 封筒: the honorific reminder (and for the envelope the
 // question whether to print the address at all), then the printer version of the layout

@@ -129,10 +129,11 @@ void TPREV::buildToolbar()
         addButton(QStringLiteral("SpeedButton10"), QStringLiteral("最後"),
                   QStringLiteral("最終ページを表示します。"), &TPREV::SpeedButton10Click);
 
-    // The exports signal the main window, which owns the exporter.
+    // The exports and 添付 signal the main window, which owns the exporter and the title.
     SpeedButton3 = new QToolButton(ToolBar1);
     SpeedButton5 = new QToolButton(ToolBar1);
     PdfButton = new QToolButton(ToolBar1);
+    SpeedButton11 = new QToolButton(ToolBar1);
     const struct
     {
         QToolButton *button;
@@ -143,10 +144,11 @@ void TPREV::buildToolbar()
         {SpeedButton3, "SpeedButton3", "WMF", &TPREV::wmfExportRequested},
         {SpeedButton5, "SpeedButton5", "JPEG", &TPREV::jpegExportRequested},
         {PdfButton, "PdfButton", "PDF", &TPREV::pdfExportRequested},
+        {SpeedButton11, "SpeedButton11", "添付", &TPREV::mailRequested},
     };
     for (const auto &entry : exports) {
         entry.button->setObjectName(QString::fromLatin1(entry.name));
-        entry.button->setText(QString::fromLatin1(entry.caption));
+        entry.button->setText(QString::fromUtf8(entry.caption));
         entry.button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         entry.button->setFocusPolicy(Qt::NoFocus);
         entry.button->setMinimumWidth(48);
@@ -155,8 +157,6 @@ void TPREV::buildToolbar()
         connect(entry.button, &QToolButton::clicked, this, entry.signal);
     }
 
-    SpeedButton11 = addButton(QStringLiteral("SpeedButton11"), QStringLiteral("添付"), QString(),
-                              &TPREV::SpeedButton11Click);
     SpeedButton1 = addButton(QStringLiteral("SpeedButton1"), QStringLiteral("拡大"), QString(),
                              &TPREV::SpeedButton1Click);
     SpeedButton2 = addButton(QStringLiteral("SpeedButton2"), QStringLiteral("縮小"), QString(),
@@ -214,6 +214,7 @@ void TPREV::setExportEnabled(bool enabled)
     SpeedButton3->setEnabled(enabled);
     SpeedButton5->setEnabled(enabled);
     PdfButton->setEnabled(enabled);
+    SpeedButton11->setEnabled(enabled);
 }
 
 void TPREV::repaintPicture()
@@ -355,13 +356,6 @@ void TPREV::SpeedButton10Click()
 {
     if (m_pageNumber < m_pages.PageCount())
         showPage(m_pages.PageCount());
-}
-
-void TPREV::SpeedButton11Click()
-{
-    // Lets the user look into the MetaFile folder; nothing is done with the choice.
-    prompter().chooseOpenFile(QStringLiteral("添付"), OpenDialog1InitialDir,
-                              QStringLiteral("すべてのファイル (*)"));
 }
 
 void TPREV::SpeedButton1Click()

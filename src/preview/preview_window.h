@@ -30,7 +30,7 @@ public:
     ~TPREV() override;
 
     // The program directory's MetaFile folder, created when missing: where exported pages
-    // go and where 添付 opens.
+    // go and where 添付 writes its PDF and lets the user pick further files.
     static QString metaFileFolder();
 
     // --- Toolbar ------------------------------------------------------------------------
@@ -67,8 +67,8 @@ public:
     int shownPage() const { return m_shownPage; }
     const TPrintPreview &pages() const { return m_pages; }
 
-    // WMF and JPEG stay disabled until the main window has an exporter to connect to
-    // wmfExportRequested and jpegExportRequested.
+    // WMF, JPEG, PDF and 添付 stay disabled until the main window has an exporter to connect
+    // to their signals.
     void setExportEnabled(bool enabled);
 
     // --- Handlers -----------------------------------------------------------------------
@@ -79,7 +79,6 @@ public:
     void SpeedButton8Click();  // 前頁
     void SpeedButton9Click();  // 次頁
     void SpeedButton10Click(); // 最後
-    void SpeedButton11Click(); // 添付
     void SpeedButton1Click();  // 拡大
     void SpeedButton2Click();  // 縮小
 
@@ -105,6 +104,8 @@ signals:
     void wmfExportRequested();
     void jpegExportRequested();
     void pdfExportRequested();
+    // 添付: the pages as a PDF, with further files of the MetaFile folder, to the mail program.
+    void mailRequested();
 
 protected:
     void changeEvent(QEvent *event) override;

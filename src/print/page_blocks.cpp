@@ -116,7 +116,7 @@ void drawSlipNumberBlock(LayoutPainter &painter, const SlipPageInfo &page)
     const bool eraYears = PrintIni::eraYears.on();
 
     painter.useKindFont(page.numberLabelPoints);
-    painter.text(2180, 137, QStringLiteral("伝票№"));
+    painter.text(2180, 137, page.numberLabel);
     if (eraYears)
         painter.text(2090, 220, japaneseEra(date).era);
     painter.text(2300, 220, QStringLiteral("年"));
@@ -239,8 +239,9 @@ int drawCompanyLines(PrintCanvas &canvas, const Placement &p, const QImage &logo
     applyFontKey(canvas, name.font);
     canvas.setFontBold(true);
     canvas.setFontPoints(name.size.value());
+    const double textX = g.textBaseX.value_or(g.baseX);
     const int nameY = p.y(keyOffset(name.top) + g.nameY);
-    canvas.textOut(p.x(keyOffset(name.left) + g.baseX), nameY, name.text.value());
+    canvas.textOut(p.x(keyOffset(name.left) + textX), nameY, name.text.value());
 
     canvas.setFontBold(false);
     canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
@@ -248,15 +249,17 @@ int drawCompanyLines(PrintCanvas &canvas, const Placement &p, const QImage &logo
     {
         const PrintIni::CompanyLineKeys &keys;
         std::optional<double> baseY;
-    } lines[] = {{PrintIni::branchLine, g.branchY},   {PrintIni::postalLine, g.postalY},
-                 {PrintIni::addressLine, g.addressY}, {PrintIni::address2Line, g.address2Y},
-                 {PrintIni::telLine, g.telY},         {PrintIni::faxLine, g.faxY}};
+        double baseX;
+    } lines[] = {
+        {PrintIni::branchLine, g.branchY, textX},   {PrintIni::postalLine, g.postalY, textX},
+        {PrintIni::addressLine, g.addressY, textX}, {PrintIni::address2Line, g.address2Y, textX},
+        {PrintIni::telLine, g.telY, textX},         {PrintIni::faxLine, g.faxY, g.baseX}};
     for (const auto &line : lines) {
         if (!line.baseY)
             continue;
         canvas.setFontPoints(line.keys.size.value());
         applyFontKey(canvas, line.keys.font);
-        canvas.textOut(p.x(keyOffset(line.keys.left) + g.baseX),
+        canvas.textOut(p.x(keyOffset(line.keys.left) + line.baseX),
                        p.y(keyOffset(line.keys.top) + *line.baseY), line.keys.text.value());
     }
     return nameY;

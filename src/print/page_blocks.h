@@ -21,6 +21,8 @@ struct SlipPageInfo
     int pageNumber = 1;
     // 11 points, 10 on the lower slip of a two-slip sheet and on the long slips.
     int numberLabelPoints = 11;
+    // The label before the number: "伝票№" on slips, "請求№" on statements.
+    QString numberLabel = QStringLiteral("伝票№");
     // The lead sentence's y: 770 on 5- and 7-row slips, 780 on the long slips.
     int leadY = 770;
     QImage logo;
@@ -67,6 +69,9 @@ void drawLeadSentence(LayoutPainter &painter, const SlipPageInfo &page);
 struct CompanyBlockGeometry
 {
     double baseX = 1700;
+    // Where the name, branch, postal code, addresses and telephone start when not at baseX
+    // (the statements set them 20 units right of the logo, free lines and fax).
+    std::optional<double> textBaseX;
     double keyUnits = 14;
     std::optional<double> logoY = 200;
     std::optional<double> freeLine1Y = 280;

@@ -75,12 +75,23 @@ TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOp
 // The index of the last item row whose cells after column 0 are not all empty; 0 when none.
 int lastUsedRow(const StringGrid &items);
 
+// What the itemized statement asked last, offered again at the next statement run.
+struct StatementAnswers
+{
+    QString issueDate;
+    QString period;
+    QString payDate;
+    std::optional<qint64> previous; // form 2: the previous billing, when entered
+    std::optional<qint64> received; // form 2: the amount received, when entered
+};
+
 // The run state the main window keeps across a print or preview command.
 struct PrintRunState
 {
     bool previewCancelled = false;
     // The receipt's 但し書き, offered again at the next receipt run.
     QString receiptProviso;
+    StatementAnswers statement = {};
 };
 
 // What the printer preparation settled for the run.

@@ -32,4 +32,6 @@ struct SlipPrintJob
     bool zeroPrint = false; // "[ゼロ印字]="
     // Set while the statement grid is shown: a receipt then acknowledges the statement.
     std::optional<StatementReceiptValues> statement;
+    // The statement grid SG0 the statement layouts print, while it is shown.
+    const StringGrid *statementRows = nullptr;
 };

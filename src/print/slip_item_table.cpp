@@ -69,21 +69,7 @@ void SlipItemTable::drawColumnTitles()
     m_p.useKindFont(11);
     const int y =
         m_p.y(m_p.centredY(m_geometry.top, m_p.canvas().textHeight(QStringLiteral("請求書"))));
-    const int nameRight = SHW > 0 ? m_p.x(1600) - SHW : m_p.x(1600);
-    const QString name = PrintIni::itemNameTitle.valueOr(
-        SHW > 0 ? QStringLiteral("品　　 　　　名") : QStringLiteral("品　　  　　　　　名"));
-    m_p.centreText(m_p.x(250), nameRight, y, name);
-    if (SHW > 0) {
-        // A narrow shape column shrinks its title rather than letting it run into the
-        // quantity title; the titles after it keep their size.
-        PrintCanvas &canvas = m_p.canvas();
-        const QString shape = PrintIni::shapeTitle.valueOr(QStringLiteral("形状・寸法"));
-        shrinkToFit(canvas, shape, SHW);
-        const QString fitted = m_p.fittedToEdge(shape, SHW);
-        if (!fitted.isEmpty())
-            m_p.centreText(m_p.x(1600) - SHW, m_p.x(1600), y, fitted);
-        canvas.setFontPoints(11);
-    }
+    drawNameAndShapeTitles(m_p, y, 250, 1600, SHW);
     m_p.centreText(m_p.x(1600), m_p.x(1854), y,
                    PrintIni::quantityTitle.valueOr(QStringLiteral("数 量")));
     m_p.centreText(m_p.x(1854), m_p.x(2000), y,
@@ -98,12 +84,32 @@ void SlipItemTable::drawColumnTitles()
     }
 }
 
-void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, const RowBand &band)
+void drawNameAndShapeTitles(LayoutPainter &painter, int y, int left, int right, int SHW)
 {
-    PrintCanvas &canvas = m_p.canvas();
+    const int nameRight = SHW > 0 ? painter.x(right) - SHW : painter.x(right);
+    const QString name = PrintIni::itemNameTitle.valueOr(
+        SHW > 0 ? QStringLiteral("品　　 　　　名") : QStringLiteral("品　　  　　　　　名"));
+    painter.centreText(painter.x(left), nameRight, y, name);
+    if (SHW <= 0)
+        return;
+    // A narrow shape column shrinks its title rather than letting it run into the quantity
+    // title; the titles after it keep their size.
+    PrintCanvas &canvas = painter.canvas();
+    const int points = canvas.font().points;
+    const QString shape = PrintIni::shapeTitle.valueOr(QStringLiteral("形状・寸法"));
+    shrinkToFit(canvas, shape, SHW);
+    const QString fitted = painter.fittedToEdge(shape, SHW);
+    if (!fitted.isEmpty())
+        painter.centreText(nameRight, painter.x(right), y, fitted);
+    canvas.setFontPoints(points);
+}
+
+void drawItemNameText(LayoutPainter &painter, const QString &cellText, int left, int right,
+                      const RowBand &band, int minimumPoints)
+{
+    PrintCanvas &canvas = painter.canvas();
     canvas.setFontFace(QStringLiteral("ＭＳＰ ゴシック"));
-    m_p.useDataTextFont();
-    const int available = !shape.isEmpty() && m_job.header.Sunpou ? m_shape.nameRight - 250 : 1350;
+    painter.useDataTextFont();
     // Leading full-width spaces indent the name by their printed width.
     QString name = cellText;
     int indent = 0;
@@ -111,9 +117,17 @@ void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, 
         indent += canvas.textWidth(QStringLiteral("　"));
         name.remove(0, 1);
     }
-    const int width = int(std::trunc((available - 30) * m_p.H())) - indent;
-    const int x = int(std::trunc(260 * m_p.H() + m_p.place().xo)) + indent;
-    m_p.drawFitted(name, x, band, width, m_geometry.minimumPoints);
+    const int width = int(std::trunc((right - left) * painter.H())) - indent;
+    const int x = int(std::trunc(left * painter.H() + painter.place().xo)) + indent;
+    painter.drawFitted(name, x, band, width, minimumPoints);
+}
+
+void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, const RowBand &band)
+{
+    // The name ends 20 units before its column does: before the shape column when the row
+    // has a shape to show, else before the quantity column.
+    const int columnEnd = !shape.isEmpty() && m_job.header.Sunpou ? m_shape.nameRight : 1600;
+    drawItemNameText(m_p, cellText, 260, columnEnd - 20, band, m_geometry.minimumPoints);
 }
 
 PageSums SlipItemTable::drawRows(int firstRow)

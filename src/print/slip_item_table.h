@@ -33,6 +33,18 @@ struct ShapeColumn
 };
 ShapeColumn readShapeColumn(float H);
 
+// The titles of the item name and shape columns at device y: the name centred from left to
+// the shape column, which takes the SHW pixels before right (layout units); without a shape
+// column (SHW 0) the name reaches right. The shape title shrinks into its column.
+void drawNameAndShapeTitles(LayoutPainter &painter, int y, int left, int right, int SHW);
+
+// An item name in its row band, from left to right (layout units): leading full-width spaces
+// indent it by their width; it shrinks to fit, down to minimumPoints, and below that is
+// split into the band's two lines at that size. Drawn in the data text font, whose face is
+// "ＭＳＰ ゴシック" unless "[ﾃﾞｰﾀ文字ﾌｫﾝﾄFONT]=" names another.
+void drawItemNameText(LayoutPainter &painter, const QString &cellText, int left, int right,
+                      const RowBand &band, int minimumPoints);
+
 class SlipItemTable
 {
 public:

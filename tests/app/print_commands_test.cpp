@@ -5,6 +5,7 @@
 #include "print/printer_device.h"
 #include "slip/string_grid.h"
 #include "support/scripted_prompter.h"
+#include "support/stand_in_program.h"
 #include "support/temp_program_dir.h"
 
 #include <QApplication>
@@ -142,6 +143,27 @@ TEST_F(PrintCommandsTest, PdfExportWritesOneFileOfAllPages)
         shown.PdfButton->click();
         EXPECT_TRUE(QFileInfo::exists(dir.file("MetaFile/B.pdf")));
     });
+}
+
+TEST_F(PrintCommandsTest, AttachHandsThePagesAsPdfToTheMailProgramWithTheTitleAsSubject)
+{
+    const StandInProgram xdgEmail("xdg-email");
+    window.NOUHIN->setChecked(true);
+    window.SEIKYUU->setChecked(true);
+    preview([&](TPREV &shown) {
+        ASSERT_TRUE(shown.SpeedButton11->isEnabled());
+        prompter.inputs << QString("山田商店");
+        prompter.fileLists << QStringList{dir.file("MetaFile/山田商店.pdf")};
+        shown.SpeedButton11->click();
+        EXPECT_TRUE(shown.isVisible());
+    });
+    const QString pdf = dir.file("MetaFile/山田商店.pdf");
+    EXPECT_EQ(prompter.log,
+              (QStringList{"input: 保存ファイル名指定|ファイル名を入力して下さい。\r\n"
+                           "すでにあるファイル名と重複しないようにして下さい。|2026年12月09日見積",
+                           "open files: 添付|山田商店.pdf"}));
+    EXPECT_EQ(xdgEmail.arguments(), (QStringList{"--utf8", "--attach", pdf, "--subject", "見積"}));
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }
 
 TEST_F(PrintCommandsTest, ReceiptButtonPrintsLeftAndPreviewsRight)

@@ -3,6 +3,8 @@
 #include "common/text_file.h"
 #include "files/file_browser_panel.h"
 #include "master/customer_grid.h"
+#include "preview/preview_window.h"
+#include "print/printer_device.h"
 #include "shown_window.h"
 #include "slip/grid_cell_editors.h"
 #include "slip/item_grid_view.h"
@@ -14,12 +16,14 @@
 #include "support/typing.h"
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -216,6 +220,66 @@ TEST_F(StatementWindowTest, TextExportOfTheCustomerListShown)
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines.at(0), "№\t顧客名\t顧客名２\t〒\t住所\t住所２\ttel\t\t\t");
     EXPECT_TRUE(lines.at(1).startsWith("1\t山田商店\t"));
+}
+
+// The print and preview commands print the statement while it is shown: the questions, the
+// printer, the number advanced after printing (not after the preview) and the reminder.
+TEST_F(StatementWindowTest, PrintAndPreviewDrawTheStatement)
+{
+    dir.writeLines("BANGO.INI", {"10031"});
+    VirtualPrinter printer;
+    auto window = showWindow();
+    window->setPrinter(&printer);
+    listThreeSlips(*window);
+    window->Panel1->FileListBox2->selectAll();
+    window->N10Click();
+    ASSERT_EQ(window->Bangou->text(), "10031");
+    prompter.log.clear();
+
+    prompter.inputs << QStringLiteral("２０２６／１２／１５") << std::nullopt
+                    << QStringLiteral("2026/12/28");
+    window->SpeedButton6Click();
+    EXPECT_EQ(prompter.log,
+              (QStringList{"input: 請求書発行日|請求書発行日を入力してください。|2026/12/10",
+                           "input: 請求対象期間|請求対象期間を入力してください。|"
+                           "2025/04/01～2025/04/01",
+                           "input: お支払予定日|お支払予定日を入力してください。|",
+                           "info: 提出前に納品書の控えと必ず照合してください。\r\n"}));
+    ASSERT_EQ(printer.jobsStarted(), 1);
+    ASSERT_EQ(printer.job().PageCount(), 2);
+    EXPECT_NE(printer.job().page(0).findText("品1"), nullptr);
+    EXPECT_NE(printer.job().page(1).findText("合計請求明細書(控)"), nullptr);
+    EXPECT_EQ(window->DTP1->date(), QDate(2026, 12, 15));
+    EXPECT_EQ(dir.readLines("BANGO.INI").value(0), "10032");
+
+    // Form 2 in the preview: the answers of the last run are offered; nothing advances.
+    dir.writeLines("PRINT.INI", {"[書式２号]=1"});
+    prompter.log.clear();
+    prompter.inputs << std::nullopt << std::nullopt << std::nullopt << QStringLiteral("5000")
+                    << QStringLiteral("5000");
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<TPREV *>(QApplication::activeModalWidget());
+        ASSERT_NE(shown, nullptr);
+        seen = true;
+        EXPECT_EQ(window->PP1.PageCount(), 2);
+        EXPECT_NE(window->PP1.page(0).findText("繰 越 額"), nullptr);
+        shown->close();
+    });
+    window->SpeedButton30Click();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(prompter.log.value(0),
+              "input: 請求書発行日|請求書発行日を入力してください。|2026/12/15");
+    EXPECT_EQ(prompter.log.size(), 5);
+    EXPECT_EQ(dir.readLines("BANGO.INI").value(0), "10032");
+
+    // A wrong issue date prints nothing, keeps the number and does not remind.
+    prompter.log.clear();
+    prompter.inputs << QStringLiteral("いつか");
+    window->SpeedButton6Click();
+    EXPECT_EQ(prompter.texts("info"), QStringList{"請求書発行日が不正です。"});
+    EXPECT_EQ(printer.jobsStarted(), 1);
+    EXPECT_EQ(dir.readLines("BANGO.INI").value(0), "10032");
 }
 
 } // namespace

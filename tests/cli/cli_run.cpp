@@ -3,7 +3,12 @@
 #include "common/text_file.h"
 
 #include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QProcess>
+
+#include <gtest/gtest.h>
 
 CliRun runCli(const TempProgramDir &home, const QStringList &arguments)
 {
@@ -47,4 +52,23 @@ bool straceWorks()
     probe.start(QStringLiteral("strace"), {"-o", "/dev/null", "true"});
     return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit &&
            probe.exitCode() == 0;
+}
+
+RecordedTexts readOps(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    RecordedTexts result;
+    for (const QJsonValue &page : QJsonDocument::fromJson(file.readAll()).array()) {
+        QStringList texts;
+        for (const QJsonValue &value : page.toArray()) {
+            const QJsonObject op = value.toObject();
+            if (op.value(u"kind").toString() == u"text" && !op.value(u"text").toString().isEmpty())
+                texts << op.value(u"text").toString();
+            if (op.value(u"kind").toString() == u"brush")
+                result.brushStyles << op.value(u"style").toString();
+        }
+        result.pages << texts;
+    }
+    return result;
 }

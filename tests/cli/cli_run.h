@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QJsonDocument>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -32,3 +33,11 @@ QString writeSlip(const QString &folder, const QString &name, const QStringList 
 // Whether strace can trace programs here (a container may forbid it): the tests that watch
 // or break the program's system calls skip themselves otherwise.
 bool straceWorks();
+
+// The texts of every page of an --ops file, and whether a brush of the style was set.
+struct RecordedTexts
+{
+    QList<QStringList> pages;
+    QStringList brushStyles;
+};
+RecordedTexts readOps(const QString &path);

@@ -9,32 +9,6 @@
 
 namespace {
 
-// The texts of every page of an --ops file, and whether a brush of the style was set.
-struct RecordedTexts
-{
-    QList<QStringList> pages;
-    QStringList brushStyles;
-};
-
-RecordedTexts readOps(const QString &path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    RecordedTexts result;
-    for (const QJsonValue &page : QJsonDocument::fromJson(file.readAll()).array()) {
-        QStringList texts;
-        for (const QJsonValue &value : page.toArray()) {
-            const QJsonObject op = value.toObject();
-            if (op.value(u"kind").toString() == u"text" && !op.value(u"text").toString().isEmpty())
-                texts << op.value(u"text").toString();
-            if (op.value(u"kind").toString() == u"brush")
-                result.brushStyles << op.value(u"style").toString();
-        }
-        result.pages << texts;
-    }
-    return result;
-}
-
 TEST(DocumentCommands, ReceiptDrawsTheProvisoTheDateAndThePattern)
 {
     TempProgramDir home;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -137,6 +138,46 @@ TEST_F(StatementCommand, FilesThatCannotBeCompiled)
     }
 }
 
+TEST_F(StatementCommand, DrawsTheStatementPagesAnsweringTheQuestionsFromTheOptions)
+{
+    const QString a = slip("a.419", slipLines("0", {"6000", "4000"}));
+    const QString b = slip("b.419", slipLines("2", {"3000"}));
+    const QString ops = home.file(QStringLiteral("ops.json"));
+    const CliRun run =
+        runCli(home, {"statement", a, b, "--form", "2", "--issue-date", "２０２６／１２／１１",
+                      "--pay-date", "2026/12/25", "--previous", "10,000", "--received", "10,000",
+                      "--png", home.file("out"), "--ops", ops});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_EQ(run.outText().count(QStringLiteral(".png\n")), 2);
+    EXPECT_TRUE(QFileInfo::exists(home.file(QStringLiteral("out/a-2.png"))));
+    const RecordedTexts texts = readOps(ops);
+    ASSERT_EQ(texts.pages.size(), 2);
+    for (const QStringList &page : texts.pages) {
+        EXPECT_TRUE(page.contains(QStringLiteral("1/1")));
+        EXPECT_TRUE(page.contains(QStringLiteral("2026/12/25")));
+        // The period runs from the first slip's date to the last one's.
+        EXPECT_TRUE(page.contains(QStringLiteral("2025/04/01～2025/04/01")));
+        EXPECT_TRUE(page.contains(QStringLiteral("2026")));
+        // Carried over: 10,000 - 10,000; this billing: 0 + 13,000 + 500.
+        EXPECT_TRUE(page.contains(QStringLiteral("         0")));
+        EXPECT_TRUE(page.contains(QStringLiteral("13,500")));
+    }
+    EXPECT_TRUE(texts.pages[1].contains(QStringLiteral("合計請求明細書(控)")));
+
+    // Form 1 without the optional answers: the period as offered, no payment date.
+    const CliRun form1 =
+        runCli(home, {"statement", a, "--form", "1", "--issue-date", "令和8年12月11日", "--pdf",
+                      home.file("s.pdf"), "--ops", ops});
+    ASSERT_EQ(form1.exitCode, 0) << form1.errText().toStdString();
+    EXPECT_TRUE(readOps(ops).pages[0].contains(QStringLiteral("10,500")));
+
+    const CliRun wrong = runCli(
+        home, {"statement", a, "--form", "1", "--issue-date", "12月", "--pdf", home.file("w.pdf")});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.errText(), "miravo-cli: " + a + ": 請求書発行日が不正です。\n");
+    EXPECT_FALSE(QFileInfo::exists(home.file(QStringLiteral("w.pdf"))));
+}
+
 TEST_F(StatementCommand, UsageErrors)
 {
     const QString a = slip("a.419", slipLines("0", {"1000"}));
@@ -144,6 +185,15 @@ TEST_F(StatementCommand, UsageErrors)
          {QStringList{"statement", "--json"}, QStringList{"statement", a},
           QStringList{"statement", a, "--json", "--txt", "x.txt"},
           QStringList{"statement", a, "--pdf", "x.pdf"}, QStringList{"export", a},
+          QStringList{"statement", a, "--issue-date", "2026/12/11", "--json"},
+          QStringList{"statement", a, "--form", "3", "--issue-date", "2026/12/11", "--pdf", "x"},
+          QStringList{"statement", a, "--form", "1", "--issue-date", "2026/12/11", "--json"},
+          QStringList{"statement", a, "--form", "1", "--pdf", "x.pdf"},
+          QStringList{"statement", a, "--form", "1", "--issue-date", "2026/12/11"},
+          QStringList{"statement", a, "--form", "2", "--issue-date", "2026/12/11", "--previous",
+                      "1", "--pdf", "x.pdf"},
+          QStringList{"statement", a, "--form", "1", "--issue-date", "2026/12/11", "--previous",
+                      "1", "--received", "1", "--pdf", "x.pdf"},
           QStringList{"render", a, "--json", "--layout", "5", "--kinds", "1"}}) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         EXPECT_EQ(runCli(home, arguments).exitCode, 1);

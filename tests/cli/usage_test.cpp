@@ -13,12 +13,31 @@ TEST(Usage, HelpDocumentsEveryCommandAndVersionNamesTheProgram)
     TempProgramDir home;
     const CliRun help = runCli(home, {QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char *text :
-         {"calc FILE",    "save FILE OUTDIR", "render FILE", "--layout",      "--kinds",
-          "--a5",         "--date-none",      "--pdf",       "--png",         "--dpi",
-          "--wmf",        "--jpeg",           "--ops",       "--home DIR",    "--version",
-          "receipt FILE", "--small",          "--for TEXT",  "envelope FILE", "--long",
-          "--window"})
+    for (const char *text : {"calc FILE",
+                             "save FILE OUTDIR",
+                             "render FILE",
+                             "--layout",
+                             "--kinds",
+                             "--a5",
+                             "--date-none",
+                             "--pdf",
+                             "--png",
+                             "--dpi",
+                             "--wmf",
+                             "--jpeg",
+                             "--ops",
+                             "--home DIR",
+                             "--version",
+                             "receipt FILE",
+                             "--small",
+                             "--for TEXT",
+                             "envelope FILE",
+                             "--long",
+                             "--window",
+                             "--form 1|2",
+                             "--issue-date D",
+                             "--pay-date D",
+                             "--previous N --received N"})
         EXPECT_TRUE(help.outText().contains(QLatin1String(text))) << text;
 
     const CliRun version = runCli(home, {QStringLiteral("--version")});

@@ -51,7 +51,12 @@ public:
     void printReceipt(bool small) override { calls << (small ? "small receipt" : "receipt"); }
     void forgetReceiptProviso() override { calls << "forget proviso"; }
     void printEnvelope(bool no3) override { calls << (no3 ? "envelope no3" : "envelope"); }
-    void printStatement(bool no2) override { calls << (no2 ? "statement 2" : "statement"); }
+    bool statementPrinted = true;
+    bool printStatement(bool no2) override
+    {
+        calls << (no2 ? "statement 2" : "statement");
+        return statementPrinted;
+    }
     void advanceSlipNumber() override { calls << "advance number"; }
     void processPendingEvents() override {}
     void printSlip() override { calls << "slip"; }
@@ -174,6 +179,15 @@ TEST_F(PrintFromPreviewTest, StatementPrintsAdvancesTheNumberAndReminds)
     EXPECT_EQ(main.calls, (QStringList{"statement 2", "advance number"}));
     EXPECT_EQ(prompter.log,
               (QStringList{"info: 提出前に納品書の控えと必ず照合してください。\r\n"}));
+
+    // A run that stopped before printing (a wrong issue date, a cancelled printer dialog)
+    // keeps the number and does not remind.
+    main.calls.clear();
+    prompter.log.clear();
+    main.statementPrinted = false;
+    printFromPreview(PreviewMode::Statement, main);
+    EXPECT_EQ(main.calls, (QStringList{"statement 2"}));
+    EXPECT_TRUE(prompter.log.isEmpty());
 }
 
 // A slip of two kinds and three items, as the main window hands it to the layouts.

@@ -114,7 +114,7 @@ TEST_F(PreviewWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHints)
         {window.SpeedButton3, "WMF", "", false},
         {window.SpeedButton5, "JPEG", "", false},
         {window.PdfButton, "PDF", "", false},
-        {window.SpeedButton11, "添付", "", true},
+        {window.SpeedButton11, "添付", "", false},
         {window.SpeedButton1, "拡大", "", true},
         {window.SpeedButton2, "縮小", "", true},
     };
@@ -313,6 +313,8 @@ TEST_F(PreviewWindowTest, ButtonsHandPrintingAndExportToTheMainWindow)
     QSignalSpy print(window.get(), &TPREV::printRequested);
     QSignalSpy wmf(window.get(), &TPREV::wmfExportRequested);
     QSignalSpy jpeg(window.get(), &TPREV::jpegExportRequested);
+    QSignalSpy pdf(window.get(), &TPREV::pdfExportRequested);
+    QSignalSpy mail(window.get(), &TPREV::mailRequested);
     window->SpeedButton6->click();
     window->SpeedButton3->click();
     EXPECT_EQ(print.count(), 1);
@@ -321,12 +323,13 @@ TEST_F(PreviewWindowTest, ButtonsHandPrintingAndExportToTheMainWindow)
     window->setExportEnabled(true);
     window->SpeedButton3->click();
     window->SpeedButton5->click();
+    window->PdfButton->click();
+    window->SpeedButton11->click();
     EXPECT_EQ(wmf.count(), 1);
     EXPECT_EQ(jpeg.count(), 1);
-
-    prompter.files << std::nullopt;
-    window->SpeedButton11->click();
-    EXPECT_EQ(prompter.log, (QStringList{"open: 添付"}));
+    EXPECT_EQ(pdf.count(), 1);
+    EXPECT_EQ(mail.count(), 1);
+    EXPECT_TRUE(prompter.log.isEmpty());
     EXPECT_TRUE(window->isVisible());
     window->SpeedButton4->click();
     EXPECT_FALSE(window->isVisible());

@@ -123,13 +123,13 @@ TEST(LayoutRegistry, SlipLayoutChoices)
     EXPECT_FALSE(layoutAvailable(4));
     EXPECT_TRUE(layoutAvailable(LayoutId::FiveRowSlip));
     EXPECT_TRUE(layoutAvailable(LayoutId::Receipt));
-    EXPECT_FALSE(layoutAvailable(LayoutId::StatementForm1));
+    EXPECT_TRUE(layoutAvailable(LayoutId::StatementForm1));
 
     SlipPrintJob job;
     PrintRunState state;
     EXPECT_NE(makeLayout(LayoutId::SevenRowSlip, {job, state}), nullptr);
     EXPECT_NE(makeLayout(LayoutId::Envelope, {job, state}), nullptr);
-    EXPECT_EQ(makeLayout(LayoutId::StatementForm2, {job, state}), nullptr);
+    EXPECT_NE(makeLayout(LayoutId::StatementForm2, {job, state}), nullptr);
 }
 
 TEST(LayoutRegistry, CommandsRefuseALayoutChoiceThatNamesNoLayout)

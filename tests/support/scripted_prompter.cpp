@@ -1,5 +1,7 @@
 #include "scripted_prompter.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,6 +35,7 @@ ScriptedPrompter::~ScriptedPrompter()
     expectUsed(answers, "answers");
     expectUsed(inputs, "inputs");
     expectUsed(files, "files");
+    expectUsed(fileLists, "file lists");
     expectUsed(colours, "colours");
     expectUsed(fonts, "fonts");
 }
@@ -94,6 +97,15 @@ std::optional<QString> ScriptedPrompter::chooseOpenFile(const QString &caption, 
 {
     log.append(QStringLiteral("open: ") + caption);
     return nextAnswer(files, log.last(), std::optional<QString>());
+}
+
+std::optional<QStringList> ScriptedPrompter::chooseOpenFiles(const QString &caption,
+                                                             const QString &, const QString &,
+                                                             const QString &selected)
+{
+    log.append(QStringLiteral("open files: ") + caption + QLatin1Char('|') +
+               QFileInfo(selected).fileName());
+    return nextAnswer(fileLists, log.last(), std::optional<QStringList>());
 }
 
 std::optional<QString> ScriptedPrompter::chooseSaveFile(const QString &caption, const QString &,

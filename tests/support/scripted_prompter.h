@@ -20,6 +20,8 @@ public:
     QQueue<bool> answers;
     QQueue<std::optional<QString>> inputs;
     QQueue<std::optional<QString>> files;
+    // Answers of the several-files chooser.
+    QQueue<std::optional<QStringList>> fileLists;
     QQueue<std::optional<QColor>> colours;
     QQueue<std::optional<QFont>> fonts;
     // What the colour and font choosers were opened with, in order.
@@ -39,6 +41,9 @@ public:
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QString> chooseOpenFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
+    std::optional<QStringList> chooseOpenFiles(const QString &caption, const QString &dir,
+                                               const QString &filter,
+                                               const QString &selected) override;
     std::optional<QString> chooseSaveFile(const QString &caption, const QString &dir,
                                           const QString &filter) override;
     void beep() override;
