@@ -344,6 +344,24 @@ public:
         return QApplication::focusWidget();
     }
 
+    // Chooses a slip layout (PRN_S 0..3) and answers the print question with Yes.
+    void chooseLayoutAndConfirm(int layout)
+    {
+        window->PRN_SGroup->button(layout)->click();
+        prompter.answers << true;
+    }
+
+    // The itemized statement of the three saved slips in the statement grid, and the three
+    // inputs of its print run answered with what they offer.
+    void showStatementOfTheSavedSlips()
+    {
+        window->Panel1->toggleStatementList();
+        window->Panel1->FileListBox2->selectAll();
+        window->N10Click();
+        window->NAME1->setFocus();
+        prompter.inputs << std::nullopt << std::nullopt << std::nullopt;
+    }
+
     // Closes what a test opened over the item grid.
     void putOverlaysAway()
     {
@@ -383,6 +401,15 @@ const QString kRow2AsRow1 = "1||ナット||M8|10|個|20|15|200|150|75";
 QString emptyRow(int number)
 {
     return QString::number(number) + QString(11, u'|');
+}
+
+// The inputs a print run of the statement asks, offering the date of today and the period
+// of the saved slips.
+QStringList statementQuestions()
+{
+    return {"input: 請求書発行日|請求書発行日を入力してください。|2026/12/09",
+            "input: 請求対象期間|請求対象期間を入力してください。|2026/12/01～2026/12/01",
+            "input: お支払予定日|お支払予定日を入力してください。|"};
 }
 
 // What opening one of the saved slips shows.
@@ -425,18 +452,21 @@ const std::vector<CommandRow> &commandTable()
          {"question: 伝票(5行)を印刷します。", "printed: 1"}},
         {"PrintTwentyFourRows",
          {toolbar(&T::SpeedButton6), ctrl(Qt::Key_4)},
-         [](CommandsTest &t) {
-             t.window->PRN_SGroup->button(2)->click();
-             t.prompter.answers << true;
-         },
+         [](CommandsTest &t) { t.chooseLayoutAndConfirm(2); },
          {"question: 伝票(24行)を印刷します。", "printed: 1"}},
         {"PrintThirtySixRows",
          {toolbar(&T::SpeedButton6), ctrl(Qt::Key_4)},
-         [](CommandsTest &t) {
-             t.window->PRN_SGroup->button(3)->click();
-             t.prompter.answers << true;
-         },
+         [](CommandsTest &t) { t.chooseLayoutAndConfirm(3); },
          {"question: 伝票(36行)を印刷します。", "printed: 1"}},
+        {"PrintStatement",
+         {toolbar(&T::SpeedButton6), label(4), ctrl(Qt::Key_4), functionKey(4)},
+         [](CommandsTest &t) { t.showStatementOfTheSavedSlips(); },
+         statementQuestions() +
+             QStringList{"info: 提出前に納品書の控えと必ず照合してください。\r\n", "printed: 1"}},
+        {"PreviewStatement",
+         {toolbar(&T::SpeedButton30)},
+         [](CommandsTest &t) { t.showStatementOfTheSavedSlips(); },
+         statementQuestions() + QStringList{"windows: TPREV"}},
         {"PartsCatalogue",
          {toolbar(&T::SpeedButton23), label(5), ctrl(Qt::Key_5), functionKey(5)},
          {},
