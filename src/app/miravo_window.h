@@ -28,6 +28,7 @@ class ChoiceListBox;
 class CustomerGrid;
 class CommandActions;
 class FormKeyFilter;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
@@ -75,6 +76,8 @@ public:
     // --- Commands -----------------------------------------------------------------------
     // One action per main-menu item; the toolbar, the command strip and the keys trigger them.
     CommandActions *commands = nullptr;
+    // 軽減税率マークの ON / OFF, the command the editors' menu entry N60 runs.
+    QAction *reducedRateMarkCommand = nullptr;
 
     // --- Toolbar ------------------------------------------------------------------------
     QToolBar *ToolBar1 = nullptr;
@@ -341,6 +344,7 @@ public:
     void N9Click();            // セル貼り付け
     void N12Click();           // セル削除
     void N59Click();           // 非課税マークの ON / OFF
+    void N60Click();           // 軽減税率マークの ON / OFF
     void SpeedButton62Click(); // ｲﾝﾃﾞﾝﾄ
     void SpeedButton63Click(); // ｲﾝﾃﾞﾝﾄ削除
     void SpeedButton61Click(); // 番号付け

@@ -116,6 +116,11 @@ void TMIRAVO::buildCommands()
         CommandActions::followEnabled(button, action);
         connect(button, &QToolButton::clicked, action, &QAction::trigger);
     }
+    // The reduced-rate mark is a command of its own, reached from the editors' menu beside
+    // the tax-exempt mark.
+    reducedRateMarkCommand =
+        commands->addToolbarCommand(QStringLiteral("KEIGEN_MARK"), [this] { N60Click(); });
+
     // The right button of 領収証 and 封筒 previews what the left one prints.
     const std::pair<QToolButton *, void (TMIRAVO::*)()> previewButtons[] = {
         {SpeedButton16, &TMIRAVO::SpeedButton16RightClick},

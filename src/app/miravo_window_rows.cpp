@@ -153,6 +153,14 @@ void TMIRAVO::N59Click()
     prompter().beep();
 }
 
+void TMIRAVO::N60Click()
+{
+    RowCommands::toggleReducedRateMark(*SG1Cells, SG1->row());
+    SG1->viewport()->update();
+    Keisan();
+    prompter().beep();
+}
+
 void TMIRAVO::SpeedButton62Click()
 {
     NAME1->setFocus();
@@ -306,6 +314,8 @@ QMenu *TMIRAVO::buildEditorMenu()
              [this] { pasteIn(m_menuTarget); });
     addWidthSetEntries(editor, {"N29", "N30", "N31", "N32", "N34"});
     addEntry(editor, "N59", "非課税マークの ON / OFF", [this] { N59Click(); });
+    addEntry(editor, "N60", "軽減税率マークの ON / OFF",
+             [this] { reducedRateMarkCommand->trigger(); });
     addEntry(editor, "SYUKEI5", "分類集計", [this] { showClassificationTotals(); });
     return menu;
 }

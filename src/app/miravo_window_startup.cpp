@@ -140,6 +140,7 @@ void TMIRAVO::readRoundingAndRateModes()
     const CalcSettings read = CalcSettings::fromPrintIni();
     slip.calc.settings.rounding = read.rounding;
     slip.calc.settings.profitRate = read.profitRate;
+    slip.calc.settings.rates = read.rates;
 }
 
 void TMIRAVO::readScreenSettings()

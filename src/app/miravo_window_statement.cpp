@@ -68,7 +68,7 @@ void TMIRAVO::N10Click()
     SG0->setCurrentCell(1, 1);
     slip.state.statementMode = true;
 
-    statement.rounding = slip.calc.settings.rounding;
+    statement.takeTaxSettings(slip.calc.settings.rounding);
     statement.begin();
     for (const QString &path : files) {
         try {
@@ -111,7 +111,7 @@ void TMIRAVO::N56Click()
 
 void TMIRAVO::N58Click()
 {
-    statement.rounding = slip.calc.settings.rounding;
+    statement.takeTaxSettings(slip.calc.settings.rounding);
     if (statement.addLumpTax())
         KEISAN2();
 }

@@ -43,6 +43,19 @@ QJsonObject panelsJson(const KeisanResult &shown)
     return panels;
 }
 
+// One entry per rate present: the rate in percent, its taxable total and its tax.
+QJsonArray byRateJson(const Slip &slip)
+{
+    QJsonArray byRate;
+    const CalcSettings &settings = slip.calc.settings;
+    for (const RateTax &entry :
+         taxByRate(slip.calc.totals.byRate, slip.header.taxMode, settings.rounding, settings.rates))
+        byRate.append(QJsonObject{{QStringLiteral("rate"), entry.rate},
+                                  {QStringLiteral("taxable"), entry.taxable.toString()},
+                                  {QStringLiteral("tax"), QString::number(entry.tax)}});
+    return byRate;
+}
+
 } // namespace
 
 QJsonObject slipJson(const OpenedSlip &slip)
@@ -54,7 +67,8 @@ QJsonObject slipJson(const OpenedSlip &slip)
         {QStringLiteral("totals"),
          QJsonObject{{QStringLiteral("item"), totals.item.toString()},
                      {QStringLiteral("taxable"), totals.taxable.toString()},
-                     {QStringLiteral("cost"), totals.cost.toString()}}},
+                     {QStringLiteral("cost"), totals.cost.toString()},
+                     {QStringLiteral("byRate"), byRateJson(slip.slip)}}},
         {QStringLiteral("TOTALKIN"), slip.window.shown.TOTALKIN},
         {QStringLiteral("panels"), panelsJson(slip.window.shown)},
     };

@@ -84,6 +84,8 @@ int drawStatementPages(const StatementOptions &options, const RenderOptions &out
     SlipPrintJob job;
     job.header = header;
     job.logo = loadLogoPicture();
+    job.taxRates = TaxRates::fromPrintIni();
+    job.qualified = QualifiedInvoice::fromPrintIni();
     job.statement =
         StatementReceiptValues{statement.amountSum, statement.taxSum, statement.compiledTax,
                                statement.compiledNet, statement.inclusive};
@@ -105,7 +107,7 @@ int runStatement(const StatementOptions &options, const RenderOptions &output)
     Statement statement;
     try {
         applyStartupChoices(header);
-        statement.rounding = CalcSettings::fromPrintIni().rounding;
+        statement.takeTaxSettings(CalcSettings::fromPrintIni().rounding);
         statement.setTitles();
         statement.compile(options.files, header);
     } catch (const StatementFileError &error) {

@@ -106,6 +106,7 @@ public:
         if (!m_geometry.sevenRows)
             drawTotalsArea();
         drawTotalsValues();
+        drawQualifiedInvoiceLines();
         drawBank();
         drawOrderNote();
         drawPunchGuide();
@@ -183,6 +184,36 @@ private:
         m_p.rightAligned(2670, m_p.y(1580), values->line1);
         m_p.rightAligned(2670, m_p.y(1700), values->line2);
         m_p.rightAligned(2670, m_p.y(1820), values->line3);
+    }
+
+    // The lines of a qualified invoice: the total and the tax of each rate, and the note on
+    // the "※" of reduced-rate items. The 5-row slip writes them into the dotted area left of
+    // the stamp boxes, the 7-row slip under its totals strip.
+    void drawQualifiedInvoiceLines()
+    {
+        const bool note = m_table.printsReducedRateNote(m_image.firstRow);
+        const QStringList lines = m_table.qualifiedRateLines(m_sums);
+        if (!note && lines.isEmpty())
+            return;
+        m_p.useDataTextFont();
+        m_canvas.setFontPoints(9);
+        if (m_geometry.sevenRows) {
+            int y = 1920;
+            for (const QString &line : lines) {
+                m_p.rightAligned(2670, m_p.y(y), line);
+                y += 50;
+            }
+            if (note)
+                m_p.text(1340, 1920, reducedRateNote());
+            return;
+        }
+        int y = 1600;
+        for (const QString &line : lines) {
+            m_p.text(280, y, line);
+            y += 60;
+        }
+        if (note)
+            m_p.text(280, y, reducedRateNote());
     }
 
     void drawBank()

@@ -100,6 +100,7 @@ public:
         const PageSums sums = m_table.drawRows(m_image.firstRow);
         if (const std::optional<TotalsBox> values = m_table.printedTotals(sums, m_s.kakko))
             m_table.drawTotalsStripValues(*values);
+        drawQualifiedInvoiceLine(sums);
         if (m_image.kind == 2 || m_image.kind == 4)
             drawBankBlock(m_body, 250, 3860);
         if (m_s.punchGuide)
@@ -107,6 +108,22 @@ public:
     }
 
 private:
+    // A qualified invoice's note and the total and tax of each rate, in one small line right
+    // under the totals strip: the bank lines take the space left of the strip, and the page
+    // ends little below it.
+    void drawQualifiedInvoiceLine(const PageSums &sums)
+    {
+        QStringList parts;
+        if (m_table.printsReducedRateNote(m_image.firstRow))
+            parts << reducedRateNote();
+        parts << m_table.qualifiedRateLines(sums);
+        if (parts.isEmpty())
+            return;
+        m_body.useDataTextFont();
+        m_body.canvas().setFontPoints(7);
+        m_body.rightAligned(2670, m_body.y(3972), parts.join(QStringLiteral("　")));
+    }
+
     LayoutPainter m_header;
     LayoutPainter m_body;
     SlipItemTable m_table;

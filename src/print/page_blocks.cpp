@@ -26,6 +26,8 @@ SlipPageInfo slipPageInfo(const SlipPrintJob &job, const SlipImage &image)
     page.pageNumber = image.pageNumber;
     page.logo = job.logo;
     page.captions = job.captions;
+    if (job.qualified.coversKind(image.kind))
+        page.registrationLine = job.qualified.registrationLine();
     return page;
 }
 
@@ -206,7 +208,9 @@ void drawFreeLines(PrintCanvas &canvas, const QString &text1, int x1, int y1, co
 void drawCompanyBlock(LayoutPainter &painter, const SlipPageInfo &page)
 {
     painter.canvas().setFontColour(painter.kindColour());
-    drawCompanyLines(painter.canvas(), painter.place(), page.logo, CompanyBlockGeometry());
+    CompanyBlockGeometry geometry;
+    geometry.registrationLine = page.registrationLine;
+    drawCompanyLines(painter.canvas(), painter.place(), page.logo, geometry);
 }
 
 int drawCompanyLines(PrintCanvas &canvas, const Placement &p, const QImage &logo,
@@ -261,6 +265,12 @@ int drawCompanyLines(PrintCanvas &canvas, const Placement &p, const QImage &logo
         applyFontKey(canvas, line.keys.font);
         canvas.textOut(p.x(keyOffset(line.keys.left) + line.baseX),
                        p.y(keyOffset(line.keys.top) + *line.baseY), line.keys.text.value());
+    }
+    if (!g.registrationLine.isEmpty()) {
+        canvas.setFontFace(QStringLiteral("ＭＳ ゴシック"));
+        canvas.setFontPoints(9);
+        canvas.textOut(p.x(g.registrationRight) - canvas.textWidth(g.registrationLine),
+                       p.y(g.registrationY), g.registrationLine);
     }
     return nameY;
 }

@@ -27,6 +27,8 @@ struct SlipPageInfo
     int leadY = 770;
     QImage logo;
     SlipKindCaptions captions;
+    // "登録番号 T…" of a qualified invoice; empty for none.
+    QString registrationLine;
 };
 
 // The blocks of one image of a slip run; the layout sets the sizes and places of its own.
@@ -85,6 +87,11 @@ struct CompanyBlockGeometry
     double address2Y = 620;
     double telY = 680;
     std::optional<double> faxY = 740;
+    // The registration number of a qualified invoice, right-aligned under the block where
+    // the fax line leaves the right end free; empty text for none.
+    QString registrationLine;
+    double registrationY = 775;
+    double registrationRight = 2700;
 };
 
 // The company block in the font colour set on the canvas. Returns the device y of the

@@ -114,6 +114,22 @@ QString pagedSlipNumber(const QString &number, int pageNumber)
     return number + QStringLiteral("-") + QString::number(pageNumber);
 }
 
+void PageSums::add(Money amount, const QString &mark)
+{
+    const LineRate rate = lineRateOf(mark);
+    total += amount;
+    if (rate != LineRate::Exempt)
+        taxable += amount;
+    byRate.add(rate, amount);
+}
+
+RateSums PageSums::rateSums() const
+{
+    RateSums sums = byRate;
+    sums.standard = taxable - byRate.reduced;
+    return sums;
+}
+
 TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOptions &options)
 {
     const QString yenMark = QStringLiteral("\\");
@@ -124,21 +140,24 @@ TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOp
         return negative ? markedYen(v) : formatN(v).rightJustified(10, u' ');
     };
     auto last = [&](Money v) { return yenMark + markedYen(v); };
+    const auto tax = [&] {
+        return Money::fromYen(totalTax(taxByRate(
+            sums.rateSums(), mode, roundingModeFromSetting(options.roundingMode), options.rates)));
+    };
 
     TotalsBox box;
     switch (mode) {
     case TaxMode::Exclusive: {
-        const Money tax = Money::fromYen(
-            exclusiveTax(sums.taxable, roundingModeFromSetting(options.roundingMode)));
+        const Money t = tax();
         box.line1 = justified(sums.total);
-        box.line2 = markedYen(tax);
-        box.line3 = last(sums.total + tax);
+        box.line2 = markedYen(t);
+        box.line3 = last(sums.total + t);
         break;
     }
     case TaxMode::Inclusive: {
-        const Money tax = Money::fromYen(inclusiveTax(sums.taxable));
-        box.line1 = justified(sums.total - tax);
-        box.line2 = justified(tax);
+        const Money t = tax();
+        box.line1 = justified(sums.total - t);
+        box.line2 = justified(t);
         if (options.kakko && kind >= 1 && kind <= 4) {
             box.line2 = negative ? QStringLiteral("(") + box.line2 + QStringLiteral(")")
                                  : QStringLiteral("(") + box.line2 + QStringLiteral(" )");
@@ -151,6 +170,40 @@ TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOp
         break;
     }
     return box;
+}
+
+QualifiedInvoice QualifiedInvoice::fromPrintIni()
+{
+    return {PrintIni::qualifiedInvoice.on(), PrintIni::registrationNumber.value().trimmed()};
+}
+
+QString QualifiedInvoice::registrationLine() const
+{
+    if (!on || registrationNumber.isEmpty())
+        return QString();
+    return QStringLiteral("登録番号 ") + registrationNumber;
+}
+
+bool QualifiedInvoice::coversKind(int kind) const
+{
+    return on && kind >= 1 && kind <= 4;
+}
+
+QString reducedRateNote()
+{
+    return QStringLiteral("※は軽減税率対象");
+}
+
+QStringList perRateLines(TaxMode mode, const RateSums &sums, const TotalsOptions &options)
+{
+    QStringList lines;
+    const QString taxLabel =
+        mode == TaxMode::Inclusive ? QStringLiteral(" 内消費税 ¥") : QStringLiteral(" 消費税 ¥");
+    for (const RateTax &entry :
+         taxByRate(sums, mode, roundingModeFromSetting(options.roundingMode), options.rates))
+        lines.append(ratePercentText(entry.rate) + QStringLiteral("対象 ¥") +
+                     markedYen(entry.taxable) + taxLabel + markedYen(Money::fromYen(entry.tax)));
+    return lines;
 }
 
 int lastUsedRow(const StringGrid &items)

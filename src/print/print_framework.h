@@ -6,6 +6,7 @@
 #include "printer_device.h"
 #include "slip/money.h"
 #include "slip/slip_header.h"
+#include "slip/tax_rates.h"
 
 #include <QColor>
 #include <QString>
@@ -55,6 +56,13 @@ struct PageSums
 {
     Money total;
     Money taxable;
+    RateSums byRate; // the taxable amounts by rate, as add() builds them
+
+    // Adds a printed amount with the mark of its row (item grid column 3).
+    void add(Money amount, const QString &mark);
+    // The taxable total split by rate: what is not reduced is at the standard rate, so sums
+    // built from total and taxable alone tax as one standard-rate total.
+    RateSums rateSums() const;
 };
 
 struct TotalsBox
@@ -68,9 +76,34 @@ struct TotalsOptions
 {
     int roundingMode = 0; // "[端数処理]=": 1 round up, 2 round half up, else truncate
     bool kakko = false;   // "[かっこ]=1": the inclusive tax in parentheses (kinds 1 to 4)
+    TaxRates rates;       // the tax of each rate is taken from that rate's total
 };
 
 TotalsBox totalsBox(TaxMode mode, int kind, const PageSums &sums, const TotalsOptions &options);
+
+// Qualified invoices ("[適格請求書]=1"): the issuer's registration number in the company
+// block, "※" after reduced-rate items with the note under the table, and one line per rate
+// with its total and its tax.
+struct QualifiedInvoice
+{
+    bool on = false;
+    QString registrationNumber; // "[登録番号]="
+
+    static QualifiedInvoice fromPrintIni();
+    // "登録番号 T1234567890123"; empty while the block is off or has no number.
+    QString registrationLine() const;
+    // Whether a slip kind carries the block: the seller's documents 納品書, 請求書, 受領書 and
+    // 伝票控, not the purchase order and the request for quotation sent to a supplier.
+    bool coversKind(int kind) const;
+};
+
+inline constexpr char16_t reducedRateItemMark = u'※';
+// Printed under the items of a page that has a reduced-rate line.
+QString reducedRateNote();
+
+// One line per rate present: "10%対象 ¥12,000 消費税 ¥1,200", on an inclusive slip
+// "8%対象 ¥1,080 内消費税 ¥80"; none when exempt.
+QStringList perRateLines(TaxMode mode, const RateSums &sums, const TotalsOptions &options);
 
 // The index of the last item row whose cells after column 0 are not all empty; 0 when none.
 int lastUsedRow(const StringGrid &items);

@@ -30,6 +30,8 @@ struct SlipPrintJob
     SlipKindCaptions captions;
     int roundingMode = 0;   // "[端数処理]="
     bool zeroPrint = false; // "[ゼロ印字]="
+    TaxRates taxRates;      // "[消費税率]=", "[軽減税率]="
+    QualifiedInvoice qualified;
     // Set while the statement grid is shown: a receipt then acknowledges the statement.
     std::optional<StatementReceiptValues> statement;
     // The statement grid SG0 the statement layouts print, while it is shown.

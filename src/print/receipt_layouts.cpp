@@ -27,20 +27,25 @@ ReceiptAmounts slipAmounts(const SlipPrintJob &job)
 {
     const SlipTotals totals = itemTotals(*job.items);
     const Money T = totals.item;
-    const Money X = totals.taxable;
+    const RoundingMode rounding = roundingModeFromSetting(job.roundingMode);
     ReceiptAmounts texts;
     if (job.header.taxMode == TaxMode::Exclusive) {
         const Money tax =
-            Money::fromYen(exclusiveTax(X, roundingModeFromSetting(job.roundingMode)));
+            Money::fromYen(consumptionTax(totals, TaxMode::Exclusive, rounding, job.taxRates));
         texts.amount = formatN(T + tax);
         texts.net = formatN(T);
         texts.tax = formatN(tax);
     } else {
-        const Money t = Money::fromYen(inclusiveTax(X));
+        // An exempt slip's breakdown shows the tax an inclusive one would hold.
+        const Money t =
+            Money::fromYen(consumptionTax(totals, TaxMode::Inclusive, rounding, job.taxRates));
         texts.amount = formatN(T);
         texts.net = justified10(T - t);
         texts.tax = justified10(t);
     }
+    if (job.qualified.on)
+        texts.perRate = perRateLines(job.header.taxMode, totals.byRate,
+                                     {job.roundingMode, false, job.taxRates});
     return texts;
 }
 
@@ -172,7 +177,9 @@ public:
         Placement shifted = m_p.place();
         shifted.shiftX = -140;
         shifted.shiftY = 930;
-        drawCompanyLines(m_canvas, shifted, m_job.logo, CompanyBlockGeometry());
+        CompanyBlockGeometry g;
+        g.registrationLine = m_job.qualified.registrationLine();
+        drawCompanyLines(m_canvas, shifted, m_job.logo, g);
     }
 
     // The small receipt: stub and main part on one strip. D is the printer's physical top
@@ -274,6 +281,12 @@ private:
             valueAt(at.valueRight, at.netY, m_amounts.net + dotDash, m_amounts.net);
         if (!isZeroAmountText(m_amounts.tax))
             valueAt(at.valueRight, at.taxY, m_amounts.tax + dotDash, m_amounts.tax);
+        m_canvas.setFontPoints(9);
+        int y = at.taxY;
+        for (const QString &line : m_amounts.perRate) {
+            y += 60;
+            m_p.text(at.x, y, line);
+        }
     }
 
     // The company block of the small receipt: name and address lines only, moved down into
@@ -292,6 +305,9 @@ private:
         g.address2Y = 170;
         g.telY = 230;
         g.faxY.reset();
+        g.registrationLine = m_job.qualified.registrationLine();
+        g.registrationY = 290;
+        g.registrationRight = 2800;
         Placement shifted = m_p.place();
         shifted.shiftX = -140;
         shifted.shiftY = 930;

@@ -16,6 +16,8 @@ struct ReceiptAmounts
     QString amount = QStringLiteral("0");
     QString net = QStringLiteral("0");
     QString tax = QStringLiteral("0");
+    // A qualified invoice's total and tax of each rate ("10%対象 ¥12,000 消費税 ¥1,200").
+    QStringList perRate;
 };
 
 // What a receipt acknowledges: the statement's sums while job.statement is set, else the

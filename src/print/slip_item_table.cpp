@@ -130,6 +130,29 @@ void SlipItemTable::drawItemName(const QString &cellText, const QString &shape, 
     drawItemNameText(m_p, cellText, 260, columnEnd - 20, band, m_geometry.minimumPoints);
 }
 
+QString SlipItemTable::itemName(int row) const
+{
+    const StringGrid &items = *m_job.items;
+    const QString name = items.cell(ItemColumn::name, row);
+    if (m_job.qualified.coversKind(m_kind) &&
+        lineRateOf(items.cell(ItemColumn::exemptMark, row)) == LineRate::Reduced)
+        return name + reducedRateItemMark;
+    return name;
+}
+
+bool SlipItemTable::printsReducedRateNote(int firstRow) const
+{
+    if (!m_job.qualified.coversKind(m_kind))
+        return false;
+    const StringGrid &items = *m_job.items;
+    for (int row = firstRow; row < firstRow + m_geometry.rows && row < items.rows(); ++row) {
+        if (lineRateOf(items.cell(ItemColumn::exemptMark, row)) == LineRate::Reduced &&
+            !items.cell(ItemColumn::amount, row).isEmpty())
+            return true;
+    }
+    return false;
+}
+
 PageSums SlipItemTable::drawRows(int firstRow)
 {
     PrintCanvas &canvas = m_p.canvas();
@@ -144,7 +167,7 @@ PageSums SlipItemTable::drawRows(int firstRow)
         const RowBand band{headerBottom() + m_geometry.rowPitch * i, m_geometry.rowPitch,
                            m_geometry.firstLine, m_geometry.secondLine};
         const QString shape = items.cell(ItemColumn::shape, row);
-        drawItemName(items.cell(ItemColumn::name, row), shape, band);
+        drawItemName(itemName(row), shape, band);
 
         if (m_shape.SHW > 0 && m_job.header.Sunpou) {
             m_p.useDataTextFont();
@@ -171,11 +194,8 @@ PageSums SlipItemTable::drawRows(int firstRow)
         m_p.rightAligned(2320, y, price);
         const QString amountCell = items.cell(columns.amount, row);
         m_p.rightAligned(2670, y, formatAmountCell(amountCell));
-        if (const std::optional<Money> amount = parseCellAmount(amountCell)) {
-            sums.total += *amount;
-            if (items.cell(ItemColumn::exemptMark, row) != QStringLiteral("1"))
-                sums.taxable += *amount;
-        }
+        if (const std::optional<Money> amount = parseCellAmount(amountCell))
+            sums.add(*amount, items.cell(ItemColumn::exemptMark, row));
     }
     return sums;
 }
@@ -232,11 +252,29 @@ void SlipItemTable::drawTotalsStripValues(const TotalsBox &values)
     m_p.rightAligned(2670, y, values.line3);
 }
 
-std::optional<TotalsBox> SlipItemTable::printedTotals(const PageSums &sums, bool kakko) const
+bool SlipItemTable::printsTotals(const PageSums &sums) const
 {
     if (m_kind == 3 || m_kind == 6)
+        return false;
+    return sums.total != Money() || m_job.zeroPrint;
+}
+
+TotalsOptions SlipItemTable::totalsOptions(bool kakko) const
+{
+    return {m_job.roundingMode, kakko, m_job.taxRates};
+}
+
+std::optional<TotalsBox> SlipItemTable::printedTotals(const PageSums &sums, bool kakko) const
+{
+    if (!printsTotals(sums))
         return std::nullopt;
-    if (sums.total == Money() && !m_job.zeroPrint)
-        return std::nullopt;
-    return totalsBox(m_job.header.taxMode, m_kind, sums, {m_job.roundingMode, kakko});
+    return totalsBox(m_job.header.taxMode, m_kind, sums, totalsOptions(kakko));
+}
+
+QStringList SlipItemTable::qualifiedRateLines(const PageSums &sums) const
+{
+    if (!m_job.qualified.coversKind(m_kind) || !printsTotals(sums))
+        return {};
+    // The per-rate lines need no parentheses option.
+    return perRateLines(m_job.header.taxMode, sums.rateSums(), totalsOptions(false));
 }

@@ -59,6 +59,12 @@ public:
     // The rows from firstRow on, as many as the table has and the grid holds; returns the
     // sums of the amounts printed.
     PageSums drawRows(int firstRow);
+    // A qualified invoice's note on the "※" of reduced-rate items: whether the rows from
+    // firstRow on that the table prints hold a reduced-rate amount of a kind with the block.
+    bool printsReducedRateNote(int firstRow) const;
+    // A qualified invoice's total and tax of each rate, when the kind carries the block and
+    // prints totals; none otherwise.
+    QStringList qualifiedRateLines(const PageSums &sums) const;
 
     // The totals strip under the table of the 7-, 24- and 36-row slips: its boxes and the
     // labels written as two characters one above the other ("内"/"税" for the tax when
@@ -75,6 +81,11 @@ private:
     void stackedLabel(int x, const QString &top, const QString &bottom);
     int headerBottom() const { return m_geometry.top + 120; }
     void drawItemName(const QString &cellText, const QString &shape, const RowBand &band);
+    // The item name as printed: "※" after a reduced-rate item of a qualified invoice.
+    QString itemName(int row) const;
+    // Kinds 3 and 6 print no totals, nor does a zero total without the zero-print flag.
+    bool printsTotals(const PageSums &sums) const;
+    TotalsOptions totalsOptions(bool kakko) const;
 
     LayoutPainter &m_p;
     const SlipPrintJob &m_job;

@@ -329,6 +329,7 @@ private:
         m_canvas.setFontColour(m_page.kindColour());
         CompanyBlockGeometry company;
         company.textBaseX = 1720;
+        company.registrationLine = m_job.qualified.registrationLine();
         drawCompanyLines(m_canvas, m_page.place(), m_job.logo, company);
     }
 

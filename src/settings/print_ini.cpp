@@ -79,6 +79,9 @@ QList<OrderEntry> buildKeyOrder()
         {"[内税表示]=", "[かっこ]=", "[下記]=", "[下記明細]=", "[A5縦]=", "[A5横]=", "[利益率]="},
         true);
     add(16, {"[書式２号]=", "[自動フォルダチェンジ]=", "[封筒長形３号]="}, true);
+    // After everything a reader of the earlier key order knows, and only when set: a file
+    // committed without them is the file it always was.
+    add(17, {"[消費税率]=", "[軽減税率]=", "[適格請求書]=", "[登録番号]="}, true);
     return order;
 }
 

@@ -43,8 +43,8 @@ const KeyInfo *find(const QString &key);
 struct OrderEntry
 {
     QString key;
-    int group;               // 1 to 16; group 16 is written after the backup copy is removed
-    bool onlyWhenOn = false; // a flag left out of the file while it is off
+    int group;               // 1 to 17; group 16 is written after the backup copy is removed
+    bool onlyWhenOn = false; // a flag left out of the file while it is off, a value while empty
 };
 
 // The fixed order of the file's lines. "[領収証色]=" stands in it twice.
@@ -339,6 +339,12 @@ inline constexpr FlagKey a5Sideways{u"[A5横]="};
 inline constexpr FlagKey profitRates{u"[利益率]="};
 inline constexpr FlagKey statementForm2{u"[書式２号]="};
 inline constexpr FlagKey autoFolderChange{u"[自動フォルダチェンジ]="};
+
+// Qualified invoices.
+inline constexpr IntegerKey standardTaxRate{u"[消費税率]="};
+inline constexpr IntegerKey reducedTaxRate{u"[軽減税率]="};
+inline constexpr FlagKey qualifiedInvoice{u"[適格請求書]="};
+inline constexpr TextKey registrationNumber{u"[登録番号]="};
 
 // The program-wide modes the main window takes from PRINT.INI at start-up and again after
 // the settings dialog closes.

@@ -4,7 +4,7 @@
 // what the settings dialog proposes when it is missing, the value printing takes for a
 // missing or unreadable value and, where the dialog's control gives one, its range. The
 // order is the catalogue's (company block, positions, titles, fonts and colours, lines and
-// frames, options); the order the commit writes is keyOrder() of print_ini.h.
+// frames, options, qualified invoices); the order the commit writes is keyOrder() of print_ini.h.
 //
 // The typed keys of print_ini.h (PrintIni::frameWidth and the like) are looked up in this
 // table at compile time: a key that is not here, or one of another form, does not compile.
@@ -341,6 +341,13 @@ inline constexpr KeySpec entries[] = {
     flag(u"[利益率]=").shownIn(u"RIEKI_CHK").onlyTurnedOnByLoading(),
     flag(u"[書式２号]=").shownIn(u"SYOSIKI2").onlyTurnedOnByLoading(),
     flag(u"[自動フォルダチェンジ]=").shownIn(u"FORDA_CHG").onlyTurnedOnByLoading(),
+
+    // Qualified invoices: the two consumption tax rates in percent (empty for 5 and 8), the
+    // per-rate block on the printed pages and the issuer's registration number.
+    integer(u"[消費税率]=", u"", 5, Range{1, 99}).shownIn(u"ZEIRITU"),
+    integer(u"[軽減税率]=", u"", 8, Range{1, 99}).shownIn(u"KEIGEN_ZEIRITU"),
+    flag(u"[適格請求書]=").shownIn(u"TEKIKAKU_CHK"),
+    text(u"[登録番号]=").shownIn(u"TOUROKU_BANGOU"),
 };
 
 // The entry of key, checked to be of form; used by the typed keys at compile time.

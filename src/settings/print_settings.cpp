@@ -290,6 +290,8 @@ QStringList fileLines(const Values &values)
             break;
         default:
             value = values.text(info.key);
+            if (entry.onlyWhenOn && value.isEmpty())
+                continue;
             break;
         }
         lines.append(info.key + value);

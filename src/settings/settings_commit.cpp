@@ -5,6 +5,7 @@
 #include "common/prompter.h"
 #include "common/text_file.h"
 #include "print_ini.h"
+#include "registration_number.h"
 
 #include <QFile>
 
@@ -46,11 +47,33 @@ void restore(const QString &path, CommitHost &host)
     prompter().information(QStringLiteral("読込みました。"));
 }
 
+// The registration number as it is written: half-width, or refused with a word to the user.
+// The per-rate block needs one; without the block an empty number may stay empty.
+bool takeRegistrationNumber(Values &values)
+{
+    const QString key = PrintIni::registrationNumber.name();
+    const QString typed = values.text(key);
+    if (typed.trimmed().isEmpty() && !values.on(PrintIni::qualifiedInvoice.name())) {
+        values.setText(key, QString());
+        return true;
+    }
+    const std::optional<QString> number = normalizedRegistrationNumber(typed);
+    if (!number) {
+        prompter().warning(registrationNumberMessage());
+        return false;
+    }
+    values.setText(key, *number);
+    return true;
+}
+
 } // namespace
 
 CommitOutcome TOUROKU(CommitHost &host)
 {
-    const QString name = host.values().text(PrintIni::settingName.name());
+    Values checked = host.values();
+    if (!takeRegistrationNumber(checked))
+        return CommitOutcome::Cancelled;
+    const QString name = checked.text(PrintIni::settingName.name());
     if (!prompter().question(QStringLiteral("設定を登録します。\r\n\r\n設定名「 ") + name +
                              QStringLiteral(" 」") + QStringLiteral("\r\n\r\n")))
         return CommitOutcome::Cancelled;
@@ -64,7 +87,11 @@ CommitOutcome TOUROKU(CommitHost &host)
 
 CommitOutcome SET_TOUROKU(const QString &path, CommitHost &host)
 {
-    const Values values = host.values();
+    Values values = host.values();
+    // Checked by TOUROKU; here only brought to the form it is written in.
+    if (const auto number =
+            normalizedRegistrationNumber(values.text(PrintIni::registrationNumber.name())))
+        values.setText(PrintIni::registrationNumber.name(), *number);
     bool written = true;
     try {
         TextFile::writeLines(path, fileLines(values));

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -109,6 +110,48 @@ struct CompanyRow
     const char *size;
     const char *face; // nullptr: the line prints in the face of another row
 };
+
+// A rate in whole percent; empty for the rate of a file without the key.
+QLineEdit *rateField(const QString &name, QWidget *parent, const QString &hint)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9][0-9]?|")), field));
+    field->setFixedWidth(40);
+    field->setAlignment(Qt::AlignCenter);
+    field->setToolTip(hint);
+    return field;
+}
+
+QGroupBox *qualifiedInvoiceGroup(QWidget *parent)
+{
+    auto *group = new QGroupBox(QStringLiteral("適格請求書"), parent);
+    group->setObjectName(QStringLiteral("TEKIKAKU_GROUP"));
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(label(QStringLiteral("消費税率"), group), 0, 0, Qt::AlignRight);
+    grid->addWidget(rateField(QStringLiteral("ZEIRITU"), group,
+                              QStringLiteral("標準税率です。空欄のときは5%で計算します。")),
+                    0, 1);
+    grid->addWidget(label(QStringLiteral("%"), group), 0, 2);
+    grid->addWidget(label(QStringLiteral("軽減税率"), group), 0, 3, Qt::AlignRight);
+    grid->addWidget(rateField(QStringLiteral("KEIGEN_ZEIRITU"), group,
+                              QStringLiteral("軽減税率マークの行の税率です。空欄のときは8%です。")),
+                    0, 4);
+    grid->addWidget(label(QStringLiteral("%"), group), 0, 5);
+    grid->addWidget(checkBox(QStringLiteral("TEKIKAKU_CHK"),
+                             QStringLiteral("適格請求書として印刷する（登録番号・税率ごとの合計）"),
+                             group,
+                             QStringLiteral("伝票・明細書・領収証に登録番号と税率ごとの対象額・"
+                                            "消費税を印刷します。")),
+                    1, 0, 1, 7);
+    grid->addWidget(label(QStringLiteral("登録番号"), group), 2, 0, Qt::AlignRight);
+    grid->addWidget(textField(QStringLiteral("TOUROKU_BANGOU"), 28, group, 160,
+                              QStringLiteral("「T」に続けて13桁の数字（例：T1234567890123）")),
+                    2, 1, 1, 5);
+    grid->setColumnStretch(6, 1);
+    return group;
+}
 
 } // namespace
 
@@ -542,7 +585,8 @@ QWidget *TSetHanyou::buildOptionsPage()
                                              "い。↑"),
                               a5));
     layout->addWidget(a5, 2, 0, 1, 2);
-    layout->setRowStretch(3, 1);
+    layout->addWidget(qualifiedInvoiceGroup(page), 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
     layout->setColumnStretch(2, 1);
     return page;
 }

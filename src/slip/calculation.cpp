@@ -47,10 +47,15 @@ bool addToTotals(const StringGrid &grid, int row, SlipTotals &totals)
     if (!amountText.isEmpty()) {
         try {
             const Money value = Money::parse(amountText);
+            const LineRate rate = lineRateOf(grid.cell(ItemColumn::exemptMark, row));
             const Money item = totals.item + value;
-            if (grid.cell(ItemColumn::exemptMark, row) != u"1")
-                totals.taxable += value;
+            const Money taxable =
+                rate == LineRate::Exempt ? totals.taxable : totals.taxable + value;
+            RateSums byRate = totals.byRate;
+            byRate.add(rate, value);
             totals.item = item;
+            totals.taxable = taxable;
+            totals.byRate = byRate;
         } catch (const MiravoError &) {
             fits = false;
         }
@@ -76,17 +81,10 @@ SlipTotals itemTotals(const StringGrid &items)
     return totals;
 }
 
-qint64 consumptionTax(const SlipTotals &totals, TaxMode taxMode, RoundingMode rounding)
+qint64 consumptionTax(const SlipTotals &totals, TaxMode taxMode, RoundingMode rounding,
+                      const TaxRates &rates)
 {
-    switch (taxMode) {
-    case TaxMode::Inclusive:
-        return inclusiveTax(totals.taxable);
-    case TaxMode::Exclusive:
-        return exclusiveTax(totals.taxable, rounding);
-    case TaxMode::Exempt:
-        break;
-    }
-    return 0;
+    return totalTax(taxByRate(totals.byRate, taxMode, rounding, rates));
 }
 
 CalcSettings CalcSettings::fromPrintIni()
@@ -96,6 +94,7 @@ CalcSettings CalcSettings::fromPrintIni()
     settings.rounding = roundingModeFromSetting(modes.roundingMode);
     settings.zeroPrint = modes.zeroPrint;
     settings.profitRate = modes.profitRates;
+    settings.rates = TaxRates::fromPrintIni();
     return settings;
 }
 
@@ -173,8 +172,10 @@ void Calculation::calculateRow(StringGrid &grid, int row, TaxMode taxMode, GridC
     // A cost of exactly "0" (kept by the zero-print flag) leaves the rate as it was.
     if (costText == u"0")
         return;
-    const bool onNetAmount = taxMode == TaxMode::Inclusive && grid.cell(exemptMark, row) != u"1";
-    grid.setCell(rate, row, rowRate(amountText, costText, onNetAmount));
+    // On an inclusive slip a taxable row is judged on its amount without its rate's tax.
+    const LineRate lineRate = lineRateOf(grid.cell(exemptMark, row));
+    const int netOfRate = taxMode == TaxMode::Inclusive ? settings.rates.percent(lineRate) : 0;
+    grid.setCell(rate, row, rowRate(amountText, costText, netOfRate));
 }
 
 QString Calculation::lineAmount(StringGrid &grid, int row, int priceColumn, GridCell current,
@@ -196,13 +197,12 @@ QString Calculation::lineAmount(StringGrid &grid, int row, int priceColumn, Grid
     }
 }
 
-QString Calculation::rowRate(const QString &amount, const QString &cost, bool onNetAmount) const
+QString Calculation::rowRate(const QString &amount, const QString &cost, int netOfRate) const
 {
     const long double a = parseFloating(amount).value_or(0);
     const long double c = parseFloating(cost).value_or(0);
-    if (onNetAmount) {
-        // On an inclusive slip a taxable row is judged on its amount without the tax.
-        const long double net = netOfTax(a);
+    if (netOfRate > 0) {
+        const long double net = netOfTax(a, netOfRate);
         const QString netText = QString::number(truncateToInteger(net));
         if (settings.profitRate)
             return WARIZAN(QString::number(truncateToInteger(net - c)), netText);
@@ -218,20 +218,22 @@ void Calculation::fillTexts(TaxMode taxMode, KeisanResult &result) const
     const Units itemUnits = totals.item.units();
     const Units costUnits = totals.cost.units();
     const bool inclusive = taxMode == TaxMode::Inclusive;
-    const qint64 inclusiveTaxOfTaxable = inclusive ? inclusiveTax(totals.taxable) : 0;
+    // An exempt slip shows no tax, but its other panels are those of an exclusive one.
+    const QList<RateTax> byRate =
+        taxByRate(totals.byRate, inclusive ? TaxMode::Inclusive : TaxMode::Exclusive,
+                  settings.rounding, settings.rates);
+    const qint64 tax = totalTax(byRate);
+    const qint64 inclusiveTaxOfTaxable = inclusive ? tax : 0;
 
     result.TOTALKIN = u'\\' + formatN(totals.item.truncatedYen()) + QStringLiteral(".-");
 
-    if (inclusive) {
-        result.taxText = QStringLiteral("消費税 = ") + formatN(inclusiveTaxOfTaxable);
-        result.totalText = QStringLiteral("税抜合計 = ") +
-                           roundedYenText(itemUnits - inclusiveTaxOfTaxable * unitsPerYen);
-    } else {
-        const qint64 tax = exclusiveTax(totals.taxable, settings.rounding);
-        result.taxText = QStringLiteral("消費税 = ") + formatN(tax);
+    result.taxText = taxPanelText(byRate);
+    if (inclusive)
+        result.totalText =
+            QStringLiteral("税抜合計 = ") + roundedYenText(itemUnits - tax * unitsPerYen);
+    else
         result.totalText =
             QStringLiteral("税込合計 = ") + roundedYenText(itemUnits + tax * unitsPerYen);
-    }
     if (taxMode == TaxMode::Exempt) {
         result.taxText.clear();
         result.totalText = QStringLiteral("合計 = ") + formatN(totals.item);
@@ -242,6 +244,19 @@ void Calculation::fillTexts(TaxMode taxMode, KeisanResult &result) const
         QStringLiteral("粗利計 = ") +
         truncatedYenText(itemUnits - costUnits - inclusiveTaxOfTaxable * unitsPerYen);
     result.rateText = overallRateText(taxMode, inclusiveTaxOfTaxable);
+}
+
+// "消費税 = 1,234", and with reduced lines the tax of each rate after it:
+// "消費税 = 1,234（10%：1,000　8%：234）".
+QString Calculation::taxPanelText(const QList<RateTax> &byRate) const
+{
+    QString text = QStringLiteral("消費税 = ") + formatN(totalTax(byRate));
+    if (!totals.byRate.hasReducedLines)
+        return text;
+    QStringList parts;
+    for (const RateTax &entry : byRate)
+        parts.append(ratePercentText(entry.rate) + u'：' + formatN(entry.tax));
+    return text + u'（' + parts.join(u'　') + u'）';
 }
 
 QString Calculation::overallRateText(TaxMode taxMode, qint64 inclusiveTaxOfTaxable) const
@@ -258,8 +273,13 @@ QString Calculation::overallRateText(TaxMode taxMode, qint64 inclusiveTaxOfTaxab
         if (totals.cost == Money())
             return QStringLiteral("利益率 = 100%");
         if (inclusive) {
-            const long double s = totals.taxable.toLongDouble();
-            const long double u = through15Digits(s - netOfTax(s));
+            // The tax in the taxable totals, not cut to whole yen.
+            long double u = 0;
+            for (const RateTax &entry :
+                 taxByRate(totals.byRate, TaxMode::Inclusive, settings.rounding, settings.rates)) {
+                const long double s = entry.taxable.toLongDouble();
+                u += through15Digits(s - netOfTax(s, entry.rate));
+            }
             // Exempt rows can cancel the rest down to exactly the tax: no rate to show.
             if (t - m == 0)
                 return noRate;

@@ -4,6 +4,7 @@
 #include "slip/money.h"
 #include "slip/slip_arithmetic.h"
 #include "slip/slip_header.h"
+#include "slip/tax_rates.h"
 
 #include <QString>
 
@@ -18,6 +19,8 @@ struct CalcSettings
     bool zeroPrint = false;
     // Column 11 and the last status panel show the profit rate instead of the cost rate.
     bool profitRate = false;
+    // The standard and the reduced consumption tax rate.
+    TaxRates rates;
 
     static CalcSettings fromPrintIni();
 };
@@ -31,6 +34,8 @@ struct SlipTotals
     Money item;    // column 9 of every row
     Money taxable; // column 9 of rows without the tax-exempt mark
     Money cost;    // column 10 of every row
+    // The taxable rows split into standard and reduced rate; their sum is taxable.
+    RateSums byRate;
 };
 
 // The sums of column 9 and 10 as the item grid holds them now, without recalculating its
@@ -38,9 +43,11 @@ struct SlipTotals
 // leaves them out.
 SlipTotals itemTotals(const StringGrid &items);
 
-// The consumption tax of a slip in whole yen: the inclusive tax of the taxable total on an
-// inclusive slip, its exclusive tax by the rounding mode on an exclusive one, 0 when exempt.
-qint64 consumptionTax(const SlipTotals &totals, TaxMode taxMode, RoundingMode rounding);
+// The consumption tax of a slip in whole yen: the sum of the taxes per rate, each the
+// inclusive tax of the rate's taxable total on an inclusive slip, its exclusive tax by the
+// rounding mode on an exclusive one; 0 when exempt.
+qint64 consumptionTax(const SlipTotals &totals, TaxMode taxMode, RoundingMode rounding,
+                      const TaxRates &rates);
 
 // The totals-by-classification grid, refreshed after every recalculation while it is shown.
 class ClassificationTotalsView
@@ -97,7 +104,8 @@ private:
                       KeisanResult &result) const;
     QString lineAmount(StringGrid &grid, int row, int priceColumn, GridCell current,
                        KeisanResult &result) const;
-    QString rowRate(const QString &amount, const QString &cost, bool onNetAmount) const;
+    QString rowRate(const QString &amount, const QString &cost, int netOfRate) const;
     void fillTexts(TaxMode taxMode, KeisanResult &result) const;
+    QString taxPanelText(const QList<RateTax> &byRate) const;
     QString overallRateText(TaxMode taxMode, qint64 inclusiveTaxOfTaxable) const;
 };

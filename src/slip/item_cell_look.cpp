@@ -46,9 +46,13 @@ ItemCellLook itemCellLook(const StringGrid &grid, int column, int row, bool sele
                           const ItemCellColours &colours)
 {
     ItemCellLook look;
-    // A tax-exempt row is green across every column, the mark itself being hidden.
-    if (grid.cell(ItemColumn::exemptMark, row) == u"1")
+    // A tax-exempt row is green across every column, a reduced-rate row peach, the mark
+    // itself being hidden.
+    const LineRate lineRate = lineRateOf(grid.cell(ItemColumn::exemptMark, row));
+    if (lineRate == LineRate::Exempt)
         look.background = ItemCellPalette::exemptRow;
+    else if (lineRate == LineRate::Reduced)
+        look.background = ItemCellPalette::reducedRateRow;
     else if (row % 2 == 0)
         look.background = colours.stripe;
     else

@@ -44,10 +44,11 @@ struct ItemCellLook
 // Colours the grid uses whatever the settings say.
 namespace ItemCellPalette {
 inline const QColor white{Qt::white};
-inline const QColor exemptRow{0x00, 0xFF, 0x00}; // lime
-inline const QColor selected{0x00, 0xFF, 0xFF};  // aqua
-inline const QColor negative{0xFF, 0x00, 0x00};  // red
-inline const QColor decimals{0xFF, 0x00, 0xFF};  // magenta
+inline const QColor exemptRow{0x00, 0xFF, 0x00};      // lime
+inline const QColor reducedRateRow{0xFF, 0xDA, 0xB9}; // peach
+inline const QColor selected{0x00, 0xFF, 0xFF};       // aqua
+inline const QColor negative{0xFF, 0x00, 0x00};       // red
+inline const QColor decimals{0xFF, 0x00, 0xFF};       // magenta
 } // namespace ItemCellPalette
 
 // The look of item cell (column, row), row and column 1 or more. selected: the grid's

@@ -4,6 +4,7 @@
 #include "common/sjis.h"
 #include "slip/item_columns.h"
 #include "slip/string_grid.h"
+#include "slip/tax_rates.h"
 
 namespace RowCommands {
 
@@ -165,6 +166,15 @@ void toggleExemptMark(StringGrid &grid, int row)
         grid.setCell(ItemColumn::exemptMark, row, QString());
     else if (!grid.cell(ItemColumn::amount, row).isEmpty())
         grid.setCell(ItemColumn::exemptMark, row, QStringLiteral("1"));
+}
+
+void toggleReducedRateMark(StringGrid &grid, int row)
+{
+    const QString mark = grid.cell(ItemColumn::exemptMark, row);
+    if (lineRateOf(mark) == LineRate::Reduced)
+        grid.setCell(ItemColumn::exemptMark, row, QString());
+    else if (!grid.cell(ItemColumn::amount, row).isEmpty())
+        grid.setCell(ItemColumn::exemptMark, row, reducedLineMark.toString());
 }
 
 void indent(StringGrid &grid)

@@ -42,6 +42,9 @@ QString pastedCellText(const QString &text);
 
 // 非課税マークの ON / OFF: removes a set mark; sets it only on a row with an amount.
 void toggleExemptMark(StringGrid &grid, int row);
+// 軽減税率マークの ON / OFF: removes the reduced-rate mark; sets it (in place of any other
+// mark) only on a row with an amount.
+void toggleReducedRateMark(StringGrid &grid, int row);
 
 // ｲﾝﾃﾞﾝﾄ: a full-width space in front of the item name of every row from the last used one
 // up to row 1 whose classification is blank, empty rows in between included.

@@ -45,7 +45,8 @@ qint64 Slip::consumptionTax() const
 {
     // From the grid as it is, not from calc.totals: those belong to the last recalculation,
     // which may have seen other amounts or another tax mode.
-    return ::consumptionTax(itemTotals(m_items), header.taxMode, calc.settings.rounding);
+    return ::consumptionTax(itemTotals(m_items), header.taxMode, calc.settings.rounding,
+                            calc.settings.rates);
 }
 
 int Slip::lastUsedRow() const

@@ -8,9 +8,9 @@
 
 namespace {
 
-// The consumption tax rate is 5 %: the tax of an amount in ten-thousandths of a yen is the
-// units divided by this, in yen.
-constexpr __int128 unitsPerTaxYen = Money::unitsPerYen * 100 / 5;
+// The tax of an amount at a whole percent rate is units × rate divided by this, in yen; done
+// in whole numbers so that no rate picks up a binary fraction.
+constexpr __int128 unitsPerYenPercent = static_cast<__int128>(Money::unitsPerYen) * 100;
 
 __int128 floorDivide(__int128 value, __int128 divisor)
 {
@@ -123,36 +123,40 @@ qint64 Roundoff(long double x)
     return truncateToInteger(x >= 0 ? x + 0.5L : x - 0.5L);
 }
 
-qint64 Ceil_New(Money amount)
+qint64 Ceil_New(Money amount, int ratePercent)
 {
-    const __int128 units = amount.units();
-    return static_cast<qint64>(units >= 0 ? ceilDivide(units, unitsPerTaxYen)
-                                          : floorDivide(units, unitsPerTaxYen));
+    const __int128 scaled = static_cast<__int128>(amount.units()) * ratePercent;
+    return static_cast<qint64>(scaled >= 0 ? ceilDivide(scaled, unitsPerYenPercent)
+                                           : floorDivide(scaled, unitsPerYenPercent));
 }
 
-qint64 exclusiveTax(Money amount, RoundingMode mode)
+qint64 exclusiveTax(Money amount, RoundingMode mode, int ratePercent)
 {
     switch (mode) {
     case RoundingMode::RoundUp:
-        return Ceil_New(amount);
+        return Ceil_New(amount, ratePercent);
     case RoundingMode::RoundHalfUp:
-        // Roundoff(amount × 0.05), done on the exact units.
-        return static_cast<qint64>(roundHalfAwayDivide(amount.units(), unitsPerTaxYen));
+        // Roundoff(amount × rate), done on the exact units.
+        return static_cast<qint64>(roundHalfAwayDivide(
+            static_cast<__int128>(amount.units()) * ratePercent, unitsPerYenPercent));
     case RoundingMode::Truncate:
         break;
     }
-    return truncateToInteger(through15Digits(amount.toLongDouble() * 0.05L));
+    // rate / 100 in long double is the nearest value to the rate as a fraction, the very
+    // factor 0.05L is at 5 %.
+    const long double factor = static_cast<long double>(ratePercent) / 100;
+    return truncateToInteger(through15Digits(amount.toLongDouble() * factor));
 }
 
-qint64 inclusiveTax(Money amount)
+qint64 inclusiveTax(Money amount, int ratePercent)
 {
     const long double x = amount.toLongDouble();
-    return truncateToInteger(through15Digits(x - netOfTax(x)));
+    return truncateToInteger(through15Digits(x - netOfTax(x, ratePercent)));
 }
 
-long double netOfTax(long double x)
+long double netOfTax(long double x, int ratePercent)
 {
-    return x * 10000 / 10500;
+    return x * 10000 / (10000 + 100 * ratePercent);
 }
 
 QString ZEIKIN(Money amount, RoundingMode mode)

@@ -33,19 +33,24 @@ QString WARIZAN(QStringView numerator, QStringView denominator);
 // Roundoff: x rounded half away from zero. Throws OverflowError beyond 64 bits.
 qint64 Roundoff(long double x);
 
-// Ceil_New: the round-up tax (5 %) of an amount: away from zero to the next whole yen.
-qint64 Ceil_New(Money amount);
+// The consumption tax rate of a slip without rates of its own, in percent.
+inline constexpr int defaultTaxRate = 5;
 
-// The consumption tax added on top of an amount, its fraction cut by the rounding mode.
-qint64 exclusiveTax(Money amount, RoundingMode mode);
+// Ceil_New: the round-up tax of an amount at ratePercent: away from zero to the next whole
+// yen.
+qint64 Ceil_New(Money amount, int ratePercent = defaultTaxRate);
 
-// The consumption tax contained in an amount that includes it: the amount less the amount
-// divided by 1.05, cut toward zero. The same in every rounding mode.
-qint64 inclusiveTax(Money amount);
+// The consumption tax at ratePercent added on top of an amount, its fraction cut by the
+// rounding mode.
+qint64 exclusiveTax(Money amount, RoundingMode mode, int ratePercent = defaultTaxRate);
 
-// The amount that would be left after taking an inclusive tax out: x / 1.05, evaluated as
-// x × 10000 / 10500 so that whole-yen results stay whole.
-long double netOfTax(long double x);
+// The consumption tax at ratePercent contained in an amount that includes it: the amount less
+// the amount divided by (1 + rate), cut toward zero. The same in every rounding mode.
+qint64 inclusiveTax(Money amount, int ratePercent = defaultTaxRate);
+
+// The amount that would be left after taking an inclusive tax out: x / 1.05 at 5 %,
+// evaluated as x × 10000 / 10500 so that whole-yen results stay whole.
+long double netOfTax(long double x, int ratePercent = defaultTaxRate);
 
 // ZEIKIN: the exclusive tax of an amount as the print layouts show it ("%0.n").
 QString ZEIKIN(Money amount, RoundingMode mode);

@@ -12,5 +12,7 @@ SlipPrintJob slipPrintJob(const Slip &slip, const QImage &logo, const SlipKindCa
     job.captions = captions;
     job.roundingMode = int(slip.calc.settings.rounding);
     job.zeroPrint = slip.calc.settings.zeroPrint;
+    job.taxRates = slip.calc.settings.rates;
+    job.qualified = QualifiedInvoice::fromPrintIni();
     return job;
 }

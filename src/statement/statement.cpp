@@ -18,7 +18,8 @@ using namespace StatementColumn;
 // An item line of nothing but commas: the empty rows a slip file carries after its items.
 const QString emptyItemLine = QStringLiteral(",,,,,,,,,,,");
 
-const QString inclusiveTaxRowText = QStringLiteral("【消　費　税】 (内税)　\\");
+// After 【消　費　税】 (and the rate of a per-rate row) on an inclusive tax row.
+const QString inclusiveTaxRowSuffix = QStringLiteral(" (内税)　\\");
 const QString taxExistsText = QStringLiteral("消費税がすでに存在しますので中止します。");
 const QString amountRowText = QStringLiteral("金額のある行は削除できません。");
 const QString notFoundText = QStringLiteral("が見つかりません。");
@@ -124,7 +125,7 @@ bool Statement::MEISAI_YOMIKOMI(const QString &path, SlipHeader &header)
 
     ++m_row;
     inclusive = false;
-    Money taxable;
+    RateSums taxable;
     GridBatch batch(m_grid);
     for (qsizetype i = 0; i < file.items.size(); ++i) {
         const QString &line = file.items.at(i);
@@ -136,8 +137,8 @@ bool Statement::MEISAI_YOMIKOMI(const QString &path, SlipHeader &header)
             amountOf(m_grid.cell(costAmount, m_row));
             if (amountValue != Money())
                 compiledNet += amountValue;
-            if (m_grid.cell(exemptMark, m_row) != u"1")
-                taxable += amountValue;
+            if (!m_grid.cell(amount, m_row).isEmpty())
+                taxable.add(lineRateOf(m_grid.cell(exemptMark, m_row)), amountValue);
         } catch (const MiravoError &error) {
             throw StatementFileError(path, SlipFile::headerLines + int(i) + 1, error.message());
         }
@@ -147,7 +148,7 @@ bool Statement::MEISAI_YOMIKOMI(const QString &path, SlipHeader &header)
     if (taxMode == u"2")
         --m_row; // the next slip follows right after this one's last item
     else if (!taxMode.isEmpty())
-        writeTaxRow(taxMode, taxable, dateText, slipNumber);
+        writeTaxRows(taxMode, taxable, dateText, slipNumber);
     return true;
 }
 
@@ -167,27 +168,54 @@ void Statement::placeItem(const QStringList &fields, const QString &date, const 
     m_grid.setRowCells(m_row, cells);
 }
 
-void Statement::writeTaxRow(const QString &taxMode, Money taxable, const QString &date,
-                            const QString &number)
+void Statement::takeTaxSettings(RoundingMode slipRounding)
 {
-    ensureRow(m_row);
-    QStringList cells(count);
-    cells[StatementColumn::number] = QString::number(m_row);
-    cells[StatementColumn::date] = date;
-    cells[slipNumber] = number;
-    if (taxMode == u"1") {
-        const qint64 tax = inclusiveTax(taxable);
-        cells[name] = inclusiveTaxRowText + formatN(tax);
-        compiledTax += Money::fromYen(tax);
-        compiledNet = compiledNet - Money::fromYen(tax);
-        inclusive = true;
-    } else {
-        const qint64 tax = exclusiveTax(taxable, rounding);
-        cells[name] = taxRowMark;
-        cells[amount] = QString::number(tax);
-        compiledTax += Money::fromYen(tax);
+    rounding = slipRounding;
+    rates = TaxRates::fromPrintIni();
+    perRateTaxRows = PrintIni::qualifiedInvoice.on();
+}
+
+QList<Statement::TaxRow> Statement::taxRows(const QList<RateTax> &byRate) const
+{
+    QList<TaxRow> rows;
+    if (perRateTaxRows) {
+        for (const RateTax &entry : byRate)
+            rows.append({ratePercentText(entry.rate), entry.tax});
+        return rows;
     }
-    m_grid.setRowCells(m_row, cells);
+    rows.append({QString(), totalTax(byRate)});
+    return rows;
+}
+
+void Statement::writeTaxRows(const QString &taxMode, const RateSums &taxable, const QString &date,
+                             const QString &number)
+{
+    const bool inclusiveRows = taxMode == u"1";
+    const QList<RateTax> byRate = taxByRate(
+        taxable, inclusiveRows ? TaxMode::Inclusive : TaxMode::Exclusive, rounding, rates);
+    bool first = true;
+    for (const TaxRow &row : taxRows(byRate)) {
+        // The file's last tax row is where the next file's counting goes on from.
+        if (!first)
+            ++m_row;
+        first = false;
+        ensureRow(m_row);
+        QStringList cells(count);
+        cells[StatementColumn::number] = QString::number(m_row);
+        cells[StatementColumn::date] = date;
+        cells[slipNumber] = number;
+        if (inclusiveRows) {
+            cells[name] = taxRowMark + row.rateSuffix + inclusiveTaxRowSuffix + formatN(row.tax);
+            compiledTax += Money::fromYen(row.tax);
+            compiledNet = compiledNet - Money::fromYen(row.tax);
+            inclusive = true;
+        } else {
+            cells[name] = taxRowMark + row.rateSuffix;
+            cells[amount] = QString::number(row.tax);
+            compiledTax += Money::fromYen(row.tax);
+        }
+        m_grid.setRowCells(m_row, cells);
+    }
 }
 
 void Statement::ensureRow(int row)
@@ -243,11 +271,12 @@ bool Statement::addLumpTax()
             return false;
         }
     }
-    Money taxable;
+    RateSums taxable;
     int lastNamed = 0;
     for (int row = 1; row < m_grid.rows(); ++row) {
-        if (m_grid.cell(exemptMark, row) != u"1")
-            taxable += Money::fromYen(amountOf(m_grid.cell(amount, row)).truncatedYen());
+        if (!m_grid.cell(amount, row).isEmpty())
+            taxable.add(lineRateOf(m_grid.cell(exemptMark, row)),
+                        Money::fromYen(amountOf(m_grid.cell(amount, row)).truncatedYen()));
         if (!m_grid.cell(name, row).isEmpty())
             lastNamed = row;
     }
@@ -260,10 +289,16 @@ bool Statement::addLumpTax()
     } else if (lastNamed > 0) {
         row = lastNamed + 1;
     }
-    const qint64 tax = exclusiveTax(taxable, rounding);
-    m_grid.setCell(name, row, taxRowMark);
-    m_grid.setCell(amount, row, QString::number(tax));
-    compiledTax = Money::fromYen(tax);
+    compiledTax = Money();
+    bool first = true;
+    for (const TaxRow &taxRow : taxRows(taxByRate(taxable, TaxMode::Exclusive, rounding, rates))) {
+        if (!first)
+            ensureRow(++row);
+        first = false;
+        m_grid.setCell(name, row, taxRowMark + taxRow.rateSuffix);
+        m_grid.setCell(amount, row, QString::number(taxRow.tax));
+        compiledTax += Money::fromYen(taxRow.tax);
+    }
     KEISAN2();
     prompter().beep();
     return true;

@@ -3,6 +3,7 @@
 #include "slip/money.h"
 #include "slip/slip_arithmetic.h"
 #include "slip/string_grid.h"
+#include "slip/tax_rates.h"
 #include "statement/statement_columns.h"
 
 #include "common/miravo_error.h"
@@ -50,6 +51,12 @@ public:
 
     // How the exclusive tax of a slip is cut to whole yen; the slip's rounding mode.
     RoundingMode rounding = RoundingMode::Truncate;
+    // The standard and reduced rates; with the qualified-invoice block on, each rate present
+    // gets a tax row of its own (【消　費　税】10%, 【消　費　税】8%).
+    TaxRates rates;
+    bool perRateTaxRows = false;
+    // rounding, rates and perRateTaxRows as PRINT.INI has them.
+    void takeTaxSettings(RoundingMode slipRounding);
 
     // Compiled while reading the files (four decimals).
     Money compiledNet;      // item amounts of every slip, less the inclusive taxes
@@ -99,8 +106,15 @@ public:
 
 private:
     void placeItem(const QStringList &fields, const QString &date, const QString &number);
-    void writeTaxRow(const QString &taxMode, Money taxable, const QString &date,
-                     const QString &number);
+    void writeTaxRows(const QString &taxMode, const RateSums &taxable, const QString &date,
+                      const QString &number);
+    // The tax rows of the rates: one per rate present, or one with their sum.
+    struct TaxRow
+    {
+        QString rateSuffix; // "10%"; empty for the one row of all rates
+        qint64 tax = 0;
+    };
+    QList<TaxRow> taxRows(const QList<RateTax> &byRate) const;
     void ensureRow(int row);
 
     StringGrid m_grid;

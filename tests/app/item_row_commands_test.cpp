@@ -3,6 +3,8 @@
 #include "common/text_file.h"
 #include "files/file_browser_panel.h"
 #include "slip/item_cell_editors.h"
+#include "slip/item_cell_look.h"
+#include "slip/item_cell_painter.h"
 #include "slip/item_columns.h"
 #include "slip/item_grid_view.h"
 #include "slip/numeric_edit.h"
@@ -107,7 +109,7 @@ TEST_F(ItemRowCommandsTest, TheMenusHoldTheirEntriesInOrder)
                            "N29 セル幅設定１保存", "N30 セル幅設定２保存(起動時用)",
                            "N31 セル幅設定１呼び出し", "N32 セル幅設定２呼び出し(起動時用)",
                            "N34 セル幅設定既定値呼び出し", "N59 非課税マークの ON / OFF",
-                           "SYUKEI5 分類集計"}));
+                           "N60 軽減税率マークの ON / OFF", "SYUKEI5 分類集計"}));
     EXPECT_EQ(entry(window->PopupMenu5, "Undo3")->text(), "元に戻す(&U)\tAlt+BkSp");
     EXPECT_TRUE(entry(window->PopupMenu1, "XT1")->isEnabled());
 }
@@ -298,6 +300,26 @@ TEST_F(ItemRowCommandsTest, TheTaxExemptMarkRecoloursTheRowAndRecalculates)
     entry(window->PopupMenu5, "N59")->trigger();
     EXPECT_EQ(cells->cell(exemptMark, 3), "");
     EXPECT_EQ(prompter.beeps(), 3);
+}
+
+TEST_F(ItemRowCommandsTest, TheReducedRateMarkRecoloursTheRowAndShowsBothRates)
+{
+    cells->setRowCells(1, {"1", "", "緑茶", "", "", "1", "", "1000"});
+    cells->setRowCells(2, {"2", "", "用紙", "", "", "1", "", "2000"});
+    window->Keisan();
+    edit(name, 1);
+    entry(window->PopupMenu5, "N60")->trigger();
+    EXPECT_EQ(cells->cell(exemptMark, 1), "8");
+    EXPECT_EQ(
+        itemCellLook(*cells, name, 1, false, window->SG1->cellPainter()->colours()).background,
+        ItemCellPalette::reducedRateRow);
+    // The rates of a PRINT.INI without them: 5 % and 8 %.
+    EXPECT_EQ(window->panelText(2), "消費税 = 180（5%：100　8%：80）");
+    EXPECT_EQ(window->panelText(3), "税込合計 = 3,180");
+    entry(window->PopupMenu5, "N60")->trigger();
+    EXPECT_EQ(cells->cell(exemptMark, 1), "");
+    EXPECT_EQ(window->panelText(2), "消費税 = 150");
+    EXPECT_EQ(prompter.beeps(), 2);
 }
 
 TEST_F(ItemRowCommandsTest, NumberingShowsInTheOpenEditorAndIndentClosesIt)

@@ -152,3 +152,38 @@ TEST(CalcCommand, ReportsFilesItCannotUseWithFileAndLine)
 }
 
 } // namespace
+
+TEST(CalcCommand, ReportsTheTaxOfEachRate)
+{
+    struct Case
+    {
+        const char *name;
+        QStringList printIni;
+        QString byRate; // rate:taxable:tax of each entry
+        QString panel2;
+    } const cases[] = {
+        {"rates of today",
+         {"[消費税率]=10", "[軽減税率]=8"},
+         "10:12000:1200 8:8280:662",
+         "消費税 = 1,862（10%：1,200　8%：662）"},
+        {"rates left empty", {}, "5:12000:600 8:8280:662", "消費税 = 1,262（5%：600　8%：662）"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempProgramDir home;
+        if (!c.printIni.isEmpty())
+            home.writeLines("PRINT.INI", c.printIni);
+        const CliRun run = runCli(home, {QStringLiteral("calc"), fixtureReducedRateSlip()});
+        ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+        const QJsonObject slip = run.json().object();
+        QStringList entries;
+        for (const QJsonValue &entry :
+             slip.value(u"totals").toObject().value(u"byRate").toArray()) {
+            const QJsonObject rate = entry.toObject();
+            entries << QString::number(rate.value(u"rate").toInt()) + u':' +
+                           rate.value(u"taxable").toString() + u':' + rate.value(u"tax").toString();
+        }
+        EXPECT_EQ(entries.join(u' '), c.byRate);
+        EXPECT_EQ(slip.value(u"panels").toObject().value(u"2").toString(), c.panel2);
+    }
+}

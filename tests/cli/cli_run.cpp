@@ -29,6 +29,11 @@ QString fixtureSlip()
     return QStringLiteral(MIRAVO_FIXTURES "/cli/令和7年04月01日【10023】山田商店.419");
 }
 
+QString fixtureReducedRateSlip()
+{
+    return QStringLiteral(MIRAVO_FIXTURES "/cli/令和8年10月01日【20001】山田商店.419");
+}
+
 QString fixtureLegacySlip()
 {
     return QStringLiteral(MIRAVO_FIXTURES "/cli/平成16年03月15日【00042】古い見積.321");

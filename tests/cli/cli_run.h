@@ -27,6 +27,9 @@ CliRun runCli(const TempProgramDir &home, const QStringList &arguments);
 // some lines replaced, written into folder under name.
 QString fixtureSlip();
 QString fixtureLegacySlip();
+// Standard-rate, reduced-rate ("8") and tax-exempt lines: 12,000 at the standard rate,
+// 8,280 at the reduced one, 200 exempt.
+QString fixtureReducedRateSlip();
 QStringList fixtureLines();
 QString writeSlip(const QString &folder, const QString &name, const QStringList &lines);
 

@@ -313,3 +313,37 @@ TEST_F(ReceiptLayoutTest, OnlyThePrintedReceiptRemembersItsPrinter)
 }
 
 } // namespace
+
+TEST_F(ReceiptLayoutTest, AQualifiedReceiptBreaksTheTaxDownByRate)
+{
+    setPrintIni({"[適格請求書]=1", "[登録番号]=T1234567890123"});
+    job.qualified = QualifiedInvoice::fromPrintIni();
+    job.taxRates = {10, 8};
+    const char *const amounts[][2] = {
+        {"11000", ""}, {"2880", "8"}, {"5400", "8"}, {"1000", ""}, {"200", "1"}};
+    for (int row = 1; row <= 5; ++row) {
+        items.setCell(9, row, QString::fromUtf8(amounts[row - 1][0]));
+        items.setCell(3, row, QString::fromUtf8(amounts[row - 1][1]));
+    }
+    const QString perRate[] = {QStringLiteral("10%対象 ¥12,000 消費税 ¥1,200"),
+                               QStringLiteral("8%対象 ¥8,280 消費税 ¥662")};
+    for (const bool small : {false, true}) {
+        SCOPED_TRACE(small ? "small receipt" : "receipt");
+        record(small);
+        const RecordedPage &page = preview.page(preview.PageCount() - 1);
+        EXPECT_NE(page.findText(QStringLiteral("￥22,342.-")), nullptr);
+        EXPECT_NE(page.findText(QStringLiteral("登録番号 T1234567890123")), nullptr);
+        // Under 消費税額 of the breakdown, at its labels' x, one line per rate.
+        const CanvasOp *taxLabel = page.findText(QStringLiteral("消費税額"));
+        ASSERT_NE(taxLabel, nullptr);
+        int previousY = taxLabel->y;
+        for (const QString &line : perRate) {
+            SCOPED_TRACE(line.toStdString());
+            const CanvasOp *op = page.findText(line);
+            ASSERT_NE(op, nullptr);
+            EXPECT_EQ(op->x, taxLabel->x);
+            EXPECT_GT(op->y, previousY);
+            previousY = op->y;
+        }
+    }
+}

@@ -598,3 +598,125 @@ TEST_F(SlipLayoutTest, LogoPictureIsLoadedWhenReadableAndDrawnAtItsPixelSize)
 }
 
 } // namespace
+
+namespace {
+
+// 12,000 at 10 %, 8,280 at 8 % and 200 exempt; with "[適格請求書]=1" the invoice carries
+// the registration number, the reduced-rate marks and the total and tax of each rate.
+class QualifiedInvoiceSlipTest : public SlipLayoutTest
+{
+protected:
+    QualifiedInvoiceSlipTest()
+    {
+        setItem(1, QStringLiteral("コピー用紙"), "5", "2200", "11000");
+        setItem(2, QStringLiteral("緑茶"), "24", "120", "2880");
+        setItem(3, QStringLiteral("幕の内弁当"), "10", "540", "5400");
+        setItem(4, QStringLiteral("配送料"), "1", "1000", "1000");
+        setItem(5, QStringLiteral("収入印紙"), "1", "200", "200");
+        items.setCell(3, 2, QStringLiteral("8"));
+        items.setCell(3, 3, QStringLiteral("8"));
+        items.setCell(3, 5, QStringLiteral("1"));
+        job.lastUsedRow = 5;
+        job.taxRates = {10, 8};
+    }
+
+    void useBlock(bool on)
+    {
+        setPrintIni({"[社名]=株式会社ミラボ", "[fax]=FAX 03-0000-0000",
+                     on ? "[適格請求書]=1" : "[適格請求書]=0", "[登録番号]=T1234567890123"});
+        job.qualified = QualifiedInvoice::fromPrintIni();
+    }
+
+    // The texts of the upper (y below the cut) or the lower slip image of page 0.
+    QStringList textsOf(bool lower) const
+    {
+        const int cut = int(2033 * scale().V);
+        QStringList texts;
+        for (const CanvasOp *op : page(0).texts()) {
+            if ((op->y >= cut) == lower)
+                texts << op->text;
+        }
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(QualifiedInvoiceSlipTest, TheInvoiceCarriesTheNumberTheMarksAndEachRate)
+{
+    useBlock(true);
+    setKinds({2, 5});
+    record();
+    const Placement p{scale(), 0, 0};
+    const QStringList invoice = textsOf(false);
+    EXPECT_TRUE(invoice.contains(QStringLiteral("登録番号 T1234567890123")));
+    EXPECT_TRUE(invoice.contains(QStringLiteral("緑茶※")));
+    EXPECT_TRUE(invoice.contains(QStringLiteral("幕の内弁当※")));
+    EXPECT_TRUE(invoice.contains(QStringLiteral("コピー用紙")));
+    EXPECT_TRUE(invoice.contains(QStringLiteral("収入印紙")));
+    // The tax of the totals box is the sum of the per-rate taxes, each taken once.
+    EXPECT_TRUE(invoice.contains(QStringLiteral("1,862")));
+    EXPECT_TRUE(invoice.contains(QStringLiteral("\\22,342")));
+
+    // The per-rate lines and the note stand one under the other in the dotted area left of
+    // the stamp boxes; the registration number ends at the frame's right edge above the table.
+    const QString lines[] = {QStringLiteral("10%対象 ¥12,000 消費税 ¥1,200"),
+                             QStringLiteral("8%対象 ¥8,280 消費税 ¥662"),
+                             QStringLiteral("※は軽減税率対象")};
+    int previousY = p.y(1580);
+    for (const QString &line : lines) {
+        SCOPED_TRACE(line.toStdString());
+        const CanvasOp *op = page(0).findText(line);
+        ASSERT_NE(op, nullptr);
+        EXPECT_EQ(op->x, p.x(280));
+        EXPECT_GT(op->y, previousY);
+        EXPECT_LT(op->y + measureTextHeight(op->font, page(0).metrics.dpiY, line), p.y(1910));
+        previousY = op->y;
+    }
+    const CanvasOp *number = page(0).findText(QStringLiteral("登録番号 T1234567890123"));
+    ASSERT_NE(number, nullptr);
+    EXPECT_LE(number->x + measureTextWidth(number->font, page(0).metrics.dpiY, number->text),
+              p.x(2700));
+    EXPECT_LT(number->y + measureTextHeight(number->font, page(0).metrics.dpiY, number->text),
+              p.y(830));
+
+    // The purchase order below goes to a supplier: none of it.
+    const QStringList order = textsOf(true);
+    EXPECT_FALSE(order.contains(QStringLiteral("登録番号 T1234567890123")));
+    EXPECT_FALSE(order.contains(QStringLiteral("緑茶※")));
+    EXPECT_FALSE(order.contains(QStringLiteral("※は軽減税率対象")));
+}
+
+TEST_F(QualifiedInvoiceSlipTest, WithoutTheBlockTheSlipPrintsAsAlwaysWithTheRatesTaxes)
+{
+    useBlock(false);
+    setKinds({2});
+    record();
+    const QStringList invoice = textsOf(false);
+    EXPECT_TRUE(invoice.contains(QStringLiteral("緑茶")));
+    EXPECT_TRUE(invoice.contains(QStringLiteral("1,862")));
+    for (const QString &text : invoice) {
+        EXPECT_FALSE(text.contains(u'※')) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("登録番号"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("対象"))) << text.toStdString();
+    }
+}
+
+TEST_F(QualifiedInvoiceSlipTest, TheLongSlipsPutTheNoteAndTheRatesUnderTheStrip)
+{
+    useBlock(true);
+    setKinds({2});
+    for (const int layout : {2, 3}) {
+        SCOPED_TRACE(layout == 2 ? "24 rows" : "36 rows");
+        job.header.PRN_S = layout;
+        record();
+        const RecordedPage &sheet = page(0);
+        EXPECT_NE(sheet.findText(QStringLiteral("登録番号 T1234567890123")), nullptr);
+        EXPECT_NE(sheet.findText(QStringLiteral("緑茶※")), nullptr);
+        const CanvasOp *line = sheet.findText(QStringLiteral(
+            "※は軽減税率対象　10%対象 ¥12,000 消費税 ¥1,200　8%対象 ¥8,280 消費税 ¥662"));
+        ASSERT_NE(line, nullptr);
+        EXPECT_LE(line->y + measureTextHeight(line->font, sheet.metrics.dpiY, line->text),
+                  sheet.metrics.pageHeight);
+    }
+}

@@ -253,3 +253,66 @@ TEST(PrintSettingsLoading, EarlierNamesAndDesignStates)
     EXPECT_TRUE(lines.contains("[敬称]=様"));
     EXPECT_FALSE(lines.join("").contains("1枚目位置"));
 }
+
+TEST_F(SettingsCommitTest, QualifiedInvoiceKeysFollowEveryEarlierKeyOnlyWhenSet)
+{
+    FakeDialog dialog;
+    ASSERT_EQ(commit(dialog), CommitOutcome::Committed);
+    const QStringList plain = dir.readLines("PRINT.INI");
+    for (const char *key : {"[消費税率]=", "[軽減税率]=", "[適格請求書]=", "[登録番号]="})
+        EXPECT_FALSE(plain.join('\n').contains(QString::fromUtf8(key))) << key;
+
+    dialog.current.setText(PrintIni::standardTaxRate.name(), "10");
+    dialog.current.setText(PrintIni::reducedTaxRate.name(), "8");
+    dialog.current.setOn(PrintIni::qualifiedInvoice.name(), true);
+    dialog.current.setText(PrintIni::registrationNumber.name(), "T1234567890123");
+    ASSERT_EQ(commit(dialog), CommitOutcome::Committed);
+    const QStringList lines = dir.readLines("PRINT.INI");
+    EXPECT_EQ(lines.mid(0, plain.size()), plain);
+    EXPECT_EQ(lines.mid(plain.size()),
+              QStringList({"[消費税率]=10", "[軽減税率]=8", "[適格請求書]=1",
+                           "[登録番号]=T1234567890123"}));
+}
+
+TEST_F(SettingsCommitTest, TheRegistrationNumberIsTAndThirteenDigits)
+{
+    const QString message = QStringLiteral("登録番号は「T」に続けて13桁の数字で入力してください。"
+                                           "\r\n（例：T1234567890123）");
+    struct Case
+    {
+        const char *typed;
+        bool qualified;
+        const char *written; // nullptr: refused with the message, nothing written
+    } const cases[] = {
+        {"T1234567890123", true, "T1234567890123"},
+        // Typed through the input method: full-width letter and digits, spaces around.
+        {"　Ｔ１２３４５６７８９０１２３ ", true, "T1234567890123"},
+        {"t1234567890123", false, "T1234567890123"},
+        {"T123456789012", true, nullptr},
+        {"T12345678901234", true, nullptr},
+        {"1234567890123", true, nullptr},
+        {"12345678901234", true, nullptr},
+        {"T1234-567890123", true, nullptr},
+        {"T123456789012A", true, nullptr},
+        // The per-rate block needs the number; without it the field may stay empty.
+        {"", true, nullptr},
+        {"", false, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        TempProgramDir caseDir;
+        ScriptedPrompter casePrompter;
+        FakeDialog dialog;
+        dialog.current.setOn(PrintIni::qualifiedInvoice.name(), c.qualified);
+        dialog.current.setText(PrintIni::registrationNumber.name(), QString::fromUtf8(c.typed));
+        if (!c.written) {
+            EXPECT_EQ(TOUROKU(dialog), CommitOutcome::Cancelled);
+            EXPECT_EQ(casePrompter.log, QStringList{"warning: " + message});
+            EXPECT_FALSE(caseDir.exists("PRINT.INI"));
+            continue;
+        }
+        casePrompter.answers << true;
+        ASSERT_EQ(TOUROKU(dialog), CommitOutcome::Committed);
+        EXPECT_EQ(PrintIni::registrationNumber.text(), QString::fromUtf8(c.written));
+    }
+}

@@ -43,7 +43,7 @@ std::unique_ptr<StringGrid> itemGrid(const std::vector<Row> &rows, int rowCount 
 Calculation calculation(RoundingMode mode, bool zeroPrint = false, bool profitRate = false)
 {
     Calculation calc;
-    calc.settings = {mode, zeroPrint, profitRate};
+    calc.settings = {mode, zeroPrint, profitRate, {}};
     return calc;
 }
 

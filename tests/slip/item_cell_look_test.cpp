@@ -35,15 +35,17 @@ TEST(ItemCellLook, BackgroundsStripeTheRowsAndMarkTaxExemptRowsGreenInEveryColum
 {
     StringGrid grid(Col::count, 6);
     markRows3And4(grid);
+    grid.setCell(Col::exemptMark, 5, QStringLiteral("8")); // reduced rate
     struct Case
     {
         int row;
         bool selected;
         QColor background;
     } const cases[] = {
-        {1, false, Palette::white},     {2, false, kStripe},
-        {3, false, Palette::exemptRow}, {4, false, Palette::exemptRow},
-        {1, true, Palette::selected},   {4, true, Palette::selected},
+        {1, false, Palette::white},          {2, false, kStripe},
+        {3, false, Palette::exemptRow},      {4, false, Palette::exemptRow},
+        {1, true, Palette::selected},        {4, true, Palette::selected},
+        {5, false, Palette::reducedRateRow},
     };
     for (const Case &c : cases) {
         for (int column = Col::category; column <= Col::rate; ++column) {

@@ -194,6 +194,33 @@ TEST(RowCommands, TheExemptMarkIsSetOnlyOnARowWithAnAmount)
     }
 }
 
+TEST(RowCommands, TheReducedRateMarkTakesThePlaceOfAnyOtherMark)
+{
+    struct Case
+    {
+        const char *mark;
+        const char *amount;
+        const char *after;
+    } const cases[] = {
+        {"", "1000", "8"}, {"", "", ""},       {"8", "1000", ""},
+        {"8", "", ""},     {"1", "1000", "8"}, // an exempt row becomes a reduced-rate row
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "mark '" << c.mark << "' amount '" << c.amount << "'");
+        StringGrid grid(count, 31);
+        grid.setCell(exemptMark, 3, c.mark);
+        grid.setCell(amount, 3, c.amount);
+        RowCommands::toggleReducedRateMark(grid, 3);
+        EXPECT_EQ(grid.cell(exemptMark, 3), c.after);
+    }
+    // The exempt mark's command takes a reduced-rate mark off, as it does its own.
+    StringGrid grid(count, 31);
+    grid.setCell(exemptMark, 3, "8");
+    grid.setCell(amount, 3, "1000");
+    RowCommands::toggleExemptMark(grid, 3);
+    EXPECT_EQ(grid.cell(exemptMark, 3), "");
+}
+
 TEST(RowCommands, IndentTwiceAndUnindentOnceLeavesOneSpace)
 {
     auto grid = itemGrid({{"", "部品A"}, {"A", "部品B"}, {"", ""}, {" ", "部品C"}});

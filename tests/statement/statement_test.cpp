@@ -22,6 +22,7 @@ struct Item
     QString amount;
     QString cost = QString();
     bool exempt = false;
+    QString mark = QString(); // column 3 when not exempt: "8" for the reduced rate
 };
 
 // A folder of slip files written as the save command writes them: 13 header lines, the
@@ -40,7 +41,8 @@ public:
         for (const Item &item : items) {
             lines << QStringLiteral("%1,,%2,%3,,1,個,%4,,%4,%5,")
                          .arg(row++)
-                         .arg(item.name, item.exempt ? "1" : "", item.amount, item.cost);
+                         .arg(item.name, item.exempt ? QStringLiteral("1") : item.mark, item.amount,
+                              item.cost);
         }
         for (; row <= 30; ++row)
             lines << QString::number(row) + QStringLiteral(",,,,,,,,,,,");
@@ -324,3 +326,46 @@ TEST_F(StatementTest, DeleteRowShrinksAGrownGrid)
 }
 
 } // namespace
+
+TEST_F(StatementTest, WithTheQualifiedInvoiceBlockEachRateGetsItsTaxRow)
+{
+    const Item paper{"紙", "12000"};
+    const Item tea{"茶", "8280", "", false, "8"};
+    const Item stamp{"印紙", "200", "", true};
+    const QStringList paths = {files.write("a.419", "0", {paper, tea, stamp}),
+                               files.write("b.419", "1", {{"弁当", "1080", "", false, "8"}}),
+                               files.write("c.419", "0", {{"x", "1000"}})};
+    statement.rates = {10, 8};
+    statement.perRateTaxRows = true;
+    statement.compile(paths, header);
+    EXPECT_EQ(names(9), "1:紙 2:茶 3:印紙 4:【消　費　税】10% 5:【消　費　税】8% 6:弁当 "
+                        "7:【消　費　税】8% (内税)　\\80 8:x 9:【消　費　税】10%");
+    EXPECT_EQ(statement.grid().cell(amount, 4), "1200");
+    EXPECT_EQ(statement.grid().cell(amount, 5), "662");
+    EXPECT_EQ(statement.grid().cell(amount, 7), "");
+    EXPECT_EQ(statement.grid().cell(amount, 9), "100");
+    EXPECT_EQ(statement.compiledTax.toString(), "2042");
+    EXPECT_EQ(statement.panel(2), "消費税 = 1,962");
+
+    // Without the block the rates' taxes make one row, as a slip of one rate always had.
+    statement.perRateTaxRows = false;
+    statement.compile({paths.at(0)}, header);
+    EXPECT_EQ(names(5), "1:紙 2:茶 3:印紙 4:【消　費　税】 5:");
+    EXPECT_EQ(statement.grid().cell(amount, 4), "1862");
+}
+
+TEST_F(StatementTest, TheLumpTaxOfAQualifiedInvoiceIsTakenPerRate)
+{
+    statement.rates = {10, 8};
+    statement.perRateTaxRows = true;
+    statement.compile({files.write("a.419", "2", {{"紙", "1999"}, {"茶", "1019", "", false, "8"}}),
+                       files.write("b.419", "2", {{"印紙", "200", "", true}})},
+                      header);
+    ASSERT_TRUE(statement.addLumpTax());
+    // 199.9 and 81.52 cut once each.
+    EXPECT_EQ(names(5), "1:紙 2:茶 3:印紙 4:【消　費　税】10% 5:【消　費　税】8%");
+    EXPECT_EQ(statement.grid().cell(amount, 4), "199");
+    EXPECT_EQ(statement.grid().cell(amount, 5), "81");
+    EXPECT_EQ(statement.compiledTax.toString(), "280");
+    EXPECT_FALSE(statement.addLumpTax());
+}
