@@ -433,6 +433,7 @@ private:
     bool handleFormKey(QWidget *target, QKeyEvent *event);
     void moveFocusInHeader(QWidget *from, bool backwards);
     void jumpInItemGrid(bool home);
+    void uncoverItemGrid();
     void setFocusBackground(QWidget *field, bool focused);
 
     // Shutdown: asks what the exit command asks; true when the window may close.
@@ -456,8 +457,9 @@ private:
     PrinterDevice *m_printer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
-    // The window lost the activation to a message box: its command is still running.
-    bool m_messageBoxUp = false;
+    // The window lost the activation to a message box or a menu: its command is still
+    // running, and coming back is no reactivation.
+    bool m_commandWindowUp = false;
     std::unique_ptr<FormKeyFilter> m_formKeys;
     // The control that had the focus when a menu of the item grid opened: its copy, paste and
     // undo act there.

@@ -56,10 +56,12 @@ void TMIRAVO::SpeedButton26Click()
 
 void TMIRAVO::focusCommand()
 {
-    if (EditP->isVisible() || NumP->isVisible() || EditP3->isVisible())
+    if (EditP->isVisible() || NumP->isVisible() || EditP3->isVisible()) {
         NAME1->setFocus(Qt::ShortcutFocusReason);
-    else
-        SG1->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    uncoverItemGrid();
+    SG1->setFocus(Qt::ShortcutFocusReason);
 }
 
 // Every way to a command goes through its action: the handlers are bound here once, and

@@ -5,6 +5,8 @@
 #include "files/file_browser_panel.h"
 #include "master/choice_list_box.h"
 #include "master/customer_grid.h"
+#include "master/parts_catalogue.h"
+#include "master/parts_grid_view.h"
 #include "settings/column_widths.h"
 #include "slip/item_grid_view.h"
 #include "slip/string_grid.h"
@@ -72,8 +74,10 @@ bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
         undoIn(target);
         return true;
     }
-    // Home and End take the focus to the item grid from anywhere in the window.
-    if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+    // Home and End take the focus to the item grid from anywhere in the window but the
+    // parts grid, which keeps them for its own rows.
+    if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) &&
+        target != partsCatalogue->SG2) {
         jumpInItemGrid(event->key() == Qt::Key_Home);
         return true;
     }
@@ -94,6 +98,7 @@ bool TMIRAVO::handleFormKey(QWidget *target, QKeyEvent *event)
 
 void TMIRAVO::jumpInItemGrid(bool home)
 {
+    uncoverItemGrid();
     const int lastRow = SG1Cells->rows() - 1;
     if (home) {
         // By way of the last row, so that row 1 ends up at the top of the view.
@@ -104,6 +109,16 @@ void TMIRAVO::jumpInItemGrid(bool home)
         SG1->setCurrentCell(8, lastRow);
     }
     SG1->setFocus(Qt::OtherFocusReason);
+}
+
+// The customer list and the file panel lie over the whole item grid. They close before the
+// grid takes the focus, as their own Escape and 閉じる do, so that what the user types next
+// goes into a grid the user can see.
+void TMIRAVO::uncoverItemGrid()
+{
+    if (SG_K->isVisible())
+        SG_K->closeList();
+    Panel1->hide();
 }
 
 void TMIRAVO::moveFocusInHeader(QWidget *from, bool backwards)

@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
@@ -270,13 +271,16 @@ void TMIRAVO::changeEvent(QEvent *event)
         return;
     if (!isActiveWindow()) {
         // By now the application's active window is the one that took the activation over.
-        m_messageBoxUp = qobject_cast<QMessageBox *>(QApplication::activeWindow()) != nullptr;
+        QWidget *taker = QApplication::activeWindow();
+        m_commandWindowUp = qobject_cast<QMessageBox *>(taker) || qobject_cast<QMenu *>(taker);
         return;
     }
     // A message box is part of the command that asked; that command has put the focus
     // where the answer leads (the file list after declining the save folder, say), and
-    // coming back from the box must not take it to 顧客名 again.
-    if (!std::exchange(m_messageBoxUp, false))
+    // coming back from the box must not take it to 顧客名 again. A menu that took the
+    // activation (some desktops activate popups) is no dialog either: the entry chosen
+    // acts on the editor the menu was opened on, and typing goes on there.
+    if (!std::exchange(m_commandWindowUp, false))
         FormActivate();
 }
 

@@ -159,30 +159,6 @@ TEST_F(MainWindowTest, TitleRefusesTypingBeyond230Bytes)
     EXPECT_TRUE(window->TITLE->text().endsWith("ab"));
 }
 
-TEST_F(MainWindowTest, EnterWalksTheHeaderAndShiftEnterWalksBack)
-{
-    auto window = showWindow();
-    const QList<QWidget *> order = window->headerOrder();
-    for (int i = 0; i < order.size(); ++i) {
-        order.at(i)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        if (i + 1 < order.size())
-            EXPECT_EQ(QApplication::focusWidget(), order.at(i + 1)) << i;
-        else
-            EXPECT_TRUE(window->SG1->isAncestorOf(QApplication::focusWidget()));
-    }
-    for (int i = 1; i < order.size(); ++i) {
-        order.at(i)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
-        EXPECT_EQ(QApplication::focusWidget(), order.at(i - 1)) << i;
-    }
-    window->NAME1->setText("abc");
-    window->NAME1->setFocus();
-    QTest::keyClick(window->NAME1, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), window->NAME1);
-    EXPECT_EQ(window->NAME1->text(), "abc");
-}
-
 TEST_F(MainWindowTest, HeaderBoxesTakeTheFocusColour)
 {
     auto window = showWindow();
@@ -301,25 +277,6 @@ TEST_F(MainWindowTest, TheFileCommandTogglesThePanel)
     EXPECT_TRUE(window->Path->text().startsWith("DataPath = "));
     window->SpeedButton3Click();
     EXPECT_FALSE(window->Panel1->isVisible());
-}
-
-TEST_F(MainWindowTest, HomeAndEndJumpToTheItemGridFromAnyField)
-{
-    auto window = showWindow();
-    struct Case
-    {
-        Qt::Key key;
-        int column;
-        int row;
-    };
-    for (const Case &c : {Case{Qt::Key_Home, 1, 1}, Case{Qt::Key_End, 8, 30}}) {
-        window->ADD1->setFocus();
-        QTest::keyClick(window->ADD1, c.key);
-        // The grid hands the focus on to the editor of its current cell.
-        EXPECT_TRUE(window->SG1->isAncestorOf(QApplication::focusWidget()));
-        EXPECT_EQ(window->SG1->col(), c.column);
-        EXPECT_EQ(window->SG1->row(), c.row);
-    }
 }
 
 namespace {
