@@ -15,6 +15,7 @@
 #include "print/statement_layouts.h"
 #include "slip/slip_print_job.h"
 #include "slip/string_grid.h"
+#include "statement/statement_receipt_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,9 +81,7 @@ SlipPrintJob TMIRAVO::documentJob()
     SlipPrintJob job = printJob();
     // While the statement grid is shown the receipt acknowledges the statement, not the slip.
     if (statementShown()) {
-        job.statement =
-            StatementReceiptValues{statement.amountSum, statement.taxSum, statement.compiledTax,
-                                   statement.compiledNet, statement.inclusive};
+        job.statement = statementReceiptValues(statement);
         job.statementRows = &statement.grid();
     }
     return job;

@@ -15,6 +15,7 @@
 #include "slip/calculation.h"
 #include "slip/slip_header.h"
 #include "statement/statement.h"
+#include "statement/statement_receipt_values.h"
 #include "statement/text_export.h"
 
 #include <QDir>
@@ -86,9 +87,7 @@ int drawStatementPages(const StatementOptions &options, const RenderOptions &out
     job.logo = loadLogoPicture();
     job.taxRates = TaxRates::fromPrintIni();
     job.qualified = QualifiedInvoice::fromPrintIni();
-    job.statement =
-        StatementReceiptValues{statement.amountSum, statement.taxSum, statement.compiledTax,
-                               statement.compiledNet, statement.inclusive};
+    job.statement = statementReceiptValues(statement);
     job.statementRows = &statement.grid();
     A4Printer printer;
     TPrintPreview preview;

@@ -196,11 +196,16 @@ QString reducedRateNote()
 
 QStringList perRateLines(TaxMode mode, const RateSums &sums, const TotalsOptions &options)
 {
+    return perRateLines(
+        mode, taxByRate(sums, mode, roundingModeFromSetting(options.roundingMode), options.rates));
+}
+
+QStringList perRateLines(TaxMode mode, const QList<RateTax> &byRate)
+{
     QStringList lines;
     const QString taxLabel =
         mode == TaxMode::Inclusive ? QStringLiteral(" 内消費税 ¥") : QStringLiteral(" 消費税 ¥");
-    for (const RateTax &entry :
-         taxByRate(sums, mode, roundingModeFromSetting(options.roundingMode), options.rates))
+    for (const RateTax &entry : byRate)
         lines.append(ratePercentText(entry.rate) + QStringLiteral("対象 ¥") +
                      markedYen(entry.taxable) + taxLabel + markedYen(Money::fromYen(entry.tax)));
     return lines;

@@ -104,6 +104,8 @@ QString reducedRateNote();
 // One line per rate present: "10%対象 ¥12,000 消費税 ¥1,200", on an inclusive slip
 // "8%対象 ¥1,080 内消費税 ¥80"; none when exempt.
 QStringList perRateLines(TaxMode mode, const RateSums &sums, const TotalsOptions &options);
+// The same lines for totals and taxes already worked out.
+QStringList perRateLines(TaxMode mode, const QList<RateTax> &byRate);
 
 // The index of the last item row whose cells after column 0 are not all empty; 0 when none.
 int lastUsedRow(const StringGrid &items);

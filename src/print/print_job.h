@@ -17,6 +17,7 @@ struct StatementReceiptValues
     Money compiledTax; // the compiled tax total
     Money compiledNet; // the compiled net total
     bool inclusiveTax = false;
+    QList<RateTax> byRate; // the statement's total and tax of each rate present
 };
 
 // A slip as the print commands hand it to a layout: the header fields and options of the

@@ -15,6 +15,7 @@
 #include "slip_item_table.h"
 #include "statement/statement_columns.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -159,6 +160,8 @@ struct StatementValues
     std::optional<qint64> received;
     Money purchases;
     Money tax;
+    // A qualified invoice's total and tax of each rate; empty while the block is off.
+    QStringList rateLines;
     int pageTotal = 1;
 };
 
@@ -276,7 +279,9 @@ public:
                       amountText({m_values.purchases + m_values.tax, false}), true}});
             drawDetailTable(1070, 34);
         }
-        drawBankFooter();
+        const int bankEnd = drawBankFooter();
+        if (m_image.pageNumber == 1)
+            drawRateLines(bankEnd);
     }
 
 private:
@@ -515,7 +520,8 @@ private:
         }
     }
 
-    void drawBankFooter()
+    // The bank lines below the table; returns the x where the longer one ends.
+    int drawBankFooter()
     {
         const QString bank1 = PrintIni::bank1.value();
         const QString account1 = PrintIni::account1.value();
@@ -530,10 +536,38 @@ private:
         m_body.useKindFont(bank2.isEmpty() ? 9 : 8);
         const int x = m_body.x(180);
         const int y = m_body.y(3900);
-        if (!bank1.isEmpty() || !account1.isEmpty() || !holder1.isEmpty())
+        int end = x;
+        if (!bank1.isEmpty() || !account1.isEmpty() || !holder1.isEmpty()) {
             m_canvas.textOut(x, y, line1);
-        if (!bank2.isEmpty() || !account2.isEmpty() || !holder2.isEmpty())
+            end = std::max(end, x + m_canvas.textWidth(line1));
+        }
+        if (!bank2.isEmpty() || !account2.isEmpty() || !holder2.isEmpty()) {
             m_canvas.textOut(x, y + m_canvas.textHeight(line1), line2);
+            end = std::max(end, x + m_canvas.textWidth(line2));
+        }
+        return end;
+    }
+
+    // Right of the bank lines, below the table: the lines of the rates side by side when
+    // they fit there, else one below the other in 8 points, as two bank lines are, so that
+    // the second stays on the paper.
+    void drawRateLines(int bankEnd)
+    {
+        if (m_values.rateLines.isEmpty())
+            return;
+        m_body.useKindFont(9);
+        const QString gap = QStringLiteral("　");
+        const QString joined = m_values.rateLines.join(gap);
+        const bool fits =
+            m_body.x(2770) - m_canvas.textWidth(joined) >= bankEnd + m_canvas.textWidth(gap);
+        const QStringList lines = fits ? QStringList{joined} : m_values.rateLines;
+        if (lines.size() > 1)
+            m_body.useKindFont(8);
+        int y = m_body.y(3900);
+        for (const QString &line : lines) {
+            m_body.rightAligned(2770, y, line);
+            y += m_canvas.textHeight(line);
+        }
     }
 
     // Form 2 after its first page: the customer in one line, the box of period, page,
@@ -627,6 +661,8 @@ public:
         if (m_job.statement) {
             m_values.purchases = m_job.statement->amountSum;
             m_values.tax = m_job.statement->taxSum;
+            if (m_job.qualified.on)
+                m_values.rateLines = perRateLines(TaxMode::Exclusive, m_job.statement->byRate);
         }
         return true;
     }

@@ -56,15 +56,15 @@ QList<RateTax> taxByRate(const RateSums &sums, TaxMode taxMode, RoundingMode rou
     QList<RateTax> byRate;
     if (taxMode == TaxMode::Exempt)
         return byRate;
-    const auto add = [&](int rate, Money taxable) {
+    const auto add = [&](LineRate line, int rate, Money taxable) {
         const qint64 tax = taxMode == TaxMode::Inclusive ? inclusiveTax(taxable, rate)
                                                          : exclusiveTax(taxable, rounding, rate);
-        byRate.append({rate, taxable, tax});
+        byRate.append({rate, taxable, tax, line});
     };
     if (sums.hasStandardLines || !sums.hasReducedLines)
-        add(rates.standard, sums.standard);
+        add(LineRate::Standard, rates.standard, sums.standard);
     if (sums.hasReducedLines)
-        add(rates.reduced, sums.reduced);
+        add(LineRate::Reduced, rates.reduced, sums.reduced);
     return byRate;
 }
 

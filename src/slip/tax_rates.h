@@ -50,6 +50,7 @@ struct RateTax
     int rate = defaultTaxRate;
     Money taxable;
     qint64 tax = 0;
+    LineRate line = LineRate::Standard; // the lines it covers
 };
 
 // One entry per rate present, the standard rate first: the standard rate whenever a line is

@@ -47,6 +47,17 @@ bool isTaxRow(const StringGrid &grid, int row)
     return grid.cell(name, row).contains(Statement::taxRowMark);
 }
 
+// The rate a tax row names after its mark: the reduced one for "【消　費　税】8%", the
+// standard one otherwise.
+LineRate taxRowRate(const QString &text, const TaxRates &rates)
+{
+    const qsizetype mark = text.indexOf(Statement::taxRowMark);
+    const QStringView after = QStringView(text).mid(mark + Statement::taxRowMark.size());
+    const bool reduced =
+        rates.reduced != rates.standard && after.startsWith(ratePercentText(rates.reduced));
+    return reduced ? LineRate::Reduced : LineRate::Standard;
+}
+
 } // namespace
 
 const QString Statement::taxRowMark = QStringLiteral("【消　費　税】");
@@ -238,18 +249,31 @@ void Statement::KEISAN2()
     amountSum = Money();
     taxSum = Money();
     costSum = Money();
+    RateSums taxable;
+    Money standardTax;
+    Money reducedTax;
     for (int row = 1; row < m_grid.rows(); ++row) {
         const QString amountText = m_grid.cell(amount, row);
         if (!amountText.isEmpty()) {
-            if (isTaxRow(m_grid, row))
-                taxSum += Money::parse(amountText);
-            else
-                amountSum += Money::parse(amountText);
+            const Money value = Money::parse(amountText);
+            if (isTaxRow(m_grid, row)) {
+                taxSum += value;
+                if (taxRowRate(m_grid.cell(name, row), rates) == LineRate::Reduced)
+                    reducedTax += value;
+                else
+                    standardTax += value;
+            } else {
+                amountSum += value;
+                taxable.add(lineRateOf(m_grid.cell(exemptMark, row)), value);
+            }
         }
         const QString costText = m_grid.cell(costAmount, row);
         if (!costText.isEmpty())
             costSum += Money::parse(costText);
     }
+    byRate = taxByRate(taxable, TaxMode::Exclusive, rounding, rates);
+    for (RateTax &entry : byRate)
+        entry.tax = (entry.line == LineRate::Reduced ? reducedTax : standardTax).truncatedYen();
 
     m_panels[0] = QStringLiteral("消費税 = ") + formatN(taxSum);
     m_panels[1] = QStringLiteral("税込合計 = ") + formatN(amountSum + taxSum);

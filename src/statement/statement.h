@@ -67,6 +67,10 @@ public:
     Money amountSum;
     Money taxSum;
     Money costSum;
+    // The taxable total and the tax of each rate present: the item amounts by their rate
+    // mark, the taxes of the tax rows with an amount by the rate they name (a row of all
+    // rates counts at the standard rate).
+    QList<RateTax> byRate;
 
     // What KEISAN2 shows: status panels 2 to 6 and the total box.
     QString panel(int index) const;

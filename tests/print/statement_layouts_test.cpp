@@ -4,7 +4,9 @@
 #include "print/statement_layouts.h"
 #include "realistic_statement.h"
 #include "slip/string_grid.h"
+#include "statement/statement.h"
 #include "statement/statement_columns.h"
+#include "statement/statement_receipt_values.h"
 #include "support/golden_ops.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
@@ -363,6 +365,90 @@ TEST_F(StatementLayoutTest, PrinterSetupIsTheDialogAloneWithoutAChoiceFile)
     EXPECT_TRUE(printer.colourEnabled());
     EXPECT_EQ(printer.job().PageCount(), 2);
     EXPECT_FALSE(dir.exists(QStringLiteral("PRINT24.INI")));
+}
+
+// A qualified invoice over two pages: 36 items at 10 % and one at 8 %, each rate with its
+// tax row, worked out by the statement itself.
+TEST_F(StatementLayoutTest, QualifiedInvoiceShowsTheNumberAndTheRatesOnTheFirstPages)
+{
+    namespace C = StatementColumn;
+    Statement statement;
+    StringGrid &grid = statement.grid();
+    grid.setRowCount(40);
+    const auto setRow = [&](int row, const char *mark, const char *name, int amount) {
+        grid.setCell(C::number, row, QString::number(row));
+        grid.setCell(C::date, row, QStringLiteral("2026/11/05"));
+        grid.setCell(C::slipNumber, row, QStringLiteral("10021"));
+        grid.setCell(C::exemptMark, row, QString::fromUtf8(mark));
+        grid.setCell(C::name, row, QString::fromUtf8(name));
+        grid.setCell(C::amount, row, QString::number(amount));
+    };
+    for (int row = 1; row <= 36; ++row)
+        setRow(row, "", "部材", 1000);
+    setRow(37, "8", "緑茶", 3050);
+    setRow(38, "", "【消　費　税】10%", 3600);
+    setRow(39, "", "【消　費　税】8%", 244);
+    job.header.Bangou = QStringLiteral("10031");
+
+    const QString number = QStringLiteral("登録番号 T1234567890123");
+    const QString standard = QStringLiteral("10%対象 ¥36,000 消費税 ¥3,600");
+    const QString reduced = QStringLiteral("8%対象 ¥3,050 消費税 ¥244");
+    const QStringList qualified{"[消費税率]=10", "[適格請求書]=1", "[登録番号]=T1234567890123"};
+    const QString longBank =
+        QStringLiteral("[振込先]=みらい銀行 東京中央支店 普通 1234567 カ）ミラボショウカイ 経理部");
+    const struct
+    {
+        const char *name;
+        QStringList ini;
+        QStringList lines; // of each first page, top to bottom
+    } cases[] = {
+        // Without bank lines both rates share the footer line.
+        {"side by side", qualified, {standard + QStringLiteral("　") + reduced}},
+        // A long bank line leaves room for one rate beside it.
+        {"one per line", qualified + QStringList{longBank}, {standard, reduced}},
+        {"block off", {"[消費税率]=10", "[登録番号]=T1234567890123"}, {}},
+    };
+    for (const auto &c : cases) {
+        setPrintIni(c.ini);
+        statement.takeTaxSettings(RoundingMode::Truncate);
+        statement.KEISAN2();
+        job.qualified = QualifiedInvoice::fromPrintIni();
+        job.statement = statementReceiptValues(statement);
+        job.statementRows = &grid;
+        const bool on = !c.lines.isEmpty();
+        for (bool form2 : {false, true}) {
+            SCOPED_TRACE(QStringLiteral("%1, form %2")
+                             .arg(QString::fromUtf8(c.name))
+                             .arg(form2 ? 2 : 1)
+                             .toStdString());
+            answer(QStringLiteral("2026/12/11"), form2);
+            ASSERT_TRUE(record(form2));
+            // The statement and its copy of page 1, then of page 2.
+            ASSERT_EQ(preview.PageCount(), 4);
+            for (int page = 0; page < 4; ++page) {
+                const RecordedPage &recorded = preview.page(page);
+                EXPECT_EQ(recorded.findText(number) != nullptr, on && (!form2 || page < 2)) << page;
+                int ratesShown = 0;
+                for (const CanvasOp *op : recorded.texts())
+                    ratesShown += op->text.contains(QStringLiteral("対象 ¥"));
+                EXPECT_EQ(ratesShown, page < 2 ? c.lines.size() : 0) << page;
+                if (page >= 2)
+                    continue;
+                int previousY = place(page).y(3890);
+                for (const QString &line : c.lines) {
+                    const CanvasOp *op = recorded.findText(line);
+                    ASSERT_NE(op, nullptr) << page << line.toStdString();
+                    // Right-aligned to the table's right edge below it; one line in 9
+                    // points, two in 8 as the bank lines.
+                    EXPECT_EQ(op->x + measureTextWidth(op->font, recorded.metrics.dpiY, line),
+                              place(page).x(2770));
+                    EXPECT_GT(op->y, previousY);
+                    EXPECT_EQ(op->font.points, c.lines.size() > 1 ? 8 : 9);
+                    previousY = op->y;
+                }
+            }
+        }
+    }
 }
 
 // One page of each form of the realistic statement, compared with its golden file.
