@@ -162,6 +162,8 @@ struct StatementValues
     Money tax;
     // A qualified invoice's total and tax of each rate; empty while the block is off.
     QStringList rateLines;
+    // A qualified invoice with reduced-rate items marks them with "※" and explains the mark.
+    bool marksReducedItems = false;
     int pageTotal = 1;
 };
 
@@ -280,8 +282,10 @@ public:
             drawDetailTable(1070, 34);
         }
         const int bankEnd = drawBankFooter();
-        if (m_image.pageNumber == 1)
+        if (m_image.pageNumber == 1) {
             drawRateLines(bankEnd);
+            drawReducedRateNote();
+        }
     }
 
 private:
@@ -364,6 +368,25 @@ private:
         m_body.useKindFont(9);
         m_body.text(180, 780,
                     QStringLiteral("毎度ありがとうございます。下記の通りご請求申し上げます。"));
+    }
+
+    // The note on the "※" of reduced-rate items, at the right end of the lead sentence's line.
+    void drawReducedRateNote()
+    {
+        if (!m_values.marksReducedItems)
+            return;
+        m_body.useKindFont(9);
+        m_body.rightAligned(2770, m_body.y(780), reducedRateNote());
+    }
+
+    // The item name as printed: "※" after a reduced-rate item of a qualified invoice.
+    QString itemName(int row) const
+    {
+        const QString name = m_rows.cell(Col::name, row);
+        if (m_values.marksReducedItems &&
+            lineRateOf(m_rows.cell(Col::exemptMark, row)) == LineRate::Reduced)
+            return name + reducedRateItemMark;
+        return name;
     }
 
     // A rounded box split into a label band and a value band, with a column line at every
@@ -497,7 +520,7 @@ private:
 
             const QString shape = m_rows.cell(Col::shape, row);
             const int nameEnd = !shape.isEmpty() && m_job.header.Sunpou ? m_s.nameRight : 1720;
-            drawItemNameText(p, m_rows.cell(Col::name, row), 640, nameEnd - 20, band, 6);
+            drawItemNameText(p, itemName(row), 640, nameEnd - 20, band, 6);
             if (shapeShown()) {
                 p.useDataTextFont();
                 const int x = int(std::trunc(1730 * H() - m_s.SHW + p.place().xo));
@@ -664,6 +687,7 @@ public:
             if (m_job.qualified.on)
                 m_values.rateLines = perRateLines(TaxMode::Exclusive, m_job.statement->byRate);
         }
+        m_values.marksReducedItems = m_job.qualified.on && holdsReducedItems();
         return true;
     }
 
@@ -716,6 +740,18 @@ private:
     const StringGrid &statementRows() const
     {
         return m_job.statementRows ? *m_job.statementRows : m_noRows;
+    }
+
+    // Whether a statement row, up to the first without a date, is a reduced-rate item.
+    bool holdsReducedItems() const
+    {
+        const StringGrid &rows = statementRows();
+        for (int row = 1; row < rows.rows() && !rows.cell(StatementColumn::date, row).isEmpty();
+             ++row) {
+            if (lineRateOf(rows.cell(StatementColumn::exemptMark, row)) == LineRate::Reduced)
+                return true;
+        }
+        return false;
     }
 
     SlipPrintJob &m_job;

@@ -368,7 +368,7 @@ TEST_F(StatementLayoutTest, PrinterSetupIsTheDialogAloneWithoutAChoiceFile)
 }
 
 // A qualified invoice over two pages: 36 items at 10 % and one at 8 %, each rate with its
-// tax row, worked out by the statement itself.
+// tax row, worked out by the statement itself; the reduced-rate item is marked.
 TEST_F(StatementLayoutTest, QualifiedInvoiceShowsTheNumberAndTheRatesOnTheFirstPages)
 {
     namespace C = StatementColumn;
@@ -428,6 +428,14 @@ TEST_F(StatementLayoutTest, QualifiedInvoiceShowsTheNumberAndTheRatesOnTheFirstP
             for (int page = 0; page < 4; ++page) {
                 const RecordedPage &recorded = preview.page(page);
                 EXPECT_EQ(recorded.findText(number) != nullptr, on && (!form2 || page < 2)) << page;
+                // The reduced-rate item, on page 2, carries the mark that page 1 explains.
+                EXPECT_EQ(recorded.findText(QStringLiteral("緑茶※")) != nullptr, on && page >= 2)
+                    << page;
+                EXPECT_EQ(recorded.findText(QStringLiteral("緑茶")) != nullptr, !on && page >= 2)
+                    << page;
+                EXPECT_EQ(recorded.findText(QStringLiteral("※は軽減税率対象")) != nullptr,
+                          on && page < 2)
+                    << page;
                 int ratesShown = 0;
                 for (const CanvasOp *op : recorded.texts())
                     ratesShown += op->text.contains(QStringLiteral("対象 ¥"));
