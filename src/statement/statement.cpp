@@ -215,15 +215,14 @@ void Statement::writeTaxRows(const QString &taxMode, const RateSums &taxable, co
         cells[StatementColumn::number] = QString::number(m_row);
         cells[StatementColumn::date] = date;
         cells[slipNumber] = number;
+        compiledTax += Money::fromYen(row.tax);
         if (inclusiveRows) {
             cells[name] = taxRowMark + row.rateSuffix + inclusiveTaxRowSuffix + formatN(row.tax);
-            compiledTax += Money::fromYen(row.tax);
             compiledNet = compiledNet - Money::fromYen(row.tax);
             inclusive = true;
         } else {
             cells[name] = taxRowMark + row.rateSuffix;
             cells[amount] = QString::number(row.tax);
-            compiledTax += Money::fromYen(row.tax);
         }
         m_grid.setRowCells(m_row, cells);
     }
